@@ -1,0 +1,98 @@
+#include "Module/Launcher/UI/Sidebar/SettingsWrapper.h"
+
+#include "SettingsWrapper/ByteArrayConverter.h"
+
+#include <QByteArray>
+#include <QDataStream>
+#include <QIODevice>
+
+namespace Zarvo::Orb::Module::Launcher::UI
+{
+SettingsManagerKeeper::SettingsManagerKeeper(std::shared_ptr<Zarvo::App::IApplicationSettingsManager> manager)
+    : manager(std::move(manager))
+{
+}
+
+SettingsManagerKeeper::~SettingsManagerKeeper() = default;
+
+namespace SettingsStorage
+{
+namespace
+{
+// Pinned so stored points read back the same whatever Qt version wrote them.
+constexpr auto PointStreamVersion = QDataStream::Qt_5_11;
+} // namespace
+
+std::vector<uint8_t> EncodePoint(const QPoint& point)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setVersion(PointStreamVersion);
+    stream << qint32(point.x()) << qint32(point.y());
+    return Zarvo::Orb::ByteArrayConverter<QByteArray>()(bytes);
+}
+
+QPoint DecodePoint(const std::vector<uint8_t>& bytes)
+{
+    const QByteArray data = Zarvo::Orb::ByteArrayConverter<QByteArray>()(bytes);
+    QDataStream stream(data);
+    stream.setVersion(PointStreamVersion);
+    // Read each coordinate on its own: a short read must leave 0, not a partial value.
+    qint32 x = 0;
+    qint32 y = 0;
+    stream >> x;
+    if (stream.status() != QDataStream::Ok)
+    {
+        return QPoint(0, 0);
+    }
+    stream >> y;
+    if (stream.status() != QDataStream::Ok)
+    {
+        y = 0;
+    }
+    return QPoint(x, y);
+}
+
+int Read(const Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const int& defaultValue)
+{
+    return manager.GetInt(key, defaultValue);
+}
+
+std::string Read(const Zarvo::App::IApplicationSettingsManager& manager, const std::string& key,
+                 const std::string& defaultValue)
+{
+    return manager.GetString(key, defaultValue);
+}
+
+std::vector<uint8_t> Read(const Zarvo::App::IApplicationSettingsManager& manager, const std::string& key,
+                          const std::vector<uint8_t>& defaultValue)
+{
+    return manager.GetBytes(key, defaultValue);
+}
+
+QPoint Read(const Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const QPoint& defaultValue)
+{
+    return DecodePoint(manager.GetBytes(key, EncodePoint(defaultValue)));
+}
+
+void Write(Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const int& value)
+{
+    manager.SetInt(key, value);
+}
+
+void Write(Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const std::string& value)
+{
+    manager.SetString(key, value);
+}
+
+void Write(Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const std::vector<uint8_t>& value)
+{
+    manager.SetBytes(key, value);
+}
+
+void Write(Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const QPoint& value)
+{
+    manager.SetBytes(key, EncodePoint(value));
+}
+} // namespace SettingsStorage
+} // namespace Zarvo::Orb::Module::Launcher::UI
