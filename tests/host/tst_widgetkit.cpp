@@ -1,0 +1,357 @@
+#include "CallRecord/CallRecord.h"
+#include "OrbUtilUI/WindowUtil.h"
+#include "ZQtUtil/ZQtUtil.h"
+#include "ZarvoWidget/Util.h"
+#include "ZarvoWidget/ZBoxLayout.h"
+#include "ZarvoWidget/ZFrame.h"
+#include "ZarvoWidget/ZLabel.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QImage>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+using Zarvo::Host::CallRecord;
+namespace WindowUtil = Zarvo::Orb::UI::Util;
+
+namespace
+{
+void SendMouse(QWidget* target, QEvent::Type type, const QPoint& localPos, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, localPos, target->mapToGlobal(localPos), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// Presses at `from` on the handle and drags by `delta` in steps, as a hand would.
+void Drag(QWidget* handle, const QPoint& from, const QPoint& delta)
+{
+    const QPoint globalFrom = handle->mapToGlobal(from);
+    SendMouse(handle, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= 4; ++step)
+    {
+        const QPoint global = globalFrom + delta * step / 4;
+        // Local coordinates follow the window as it moves, as they would on screen.
+        QMouseEvent move(QEvent::MouseMove, handle->mapFromGlobal(global), global, Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(handle, &move);
+    }
+    const QPoint globalTo = globalFrom + delta;
+    QMouseEvent release(QEvent::MouseButtonRelease, handle->mapFromGlobal(globalTo), globalTo, Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &release);
+}
+} // namespace
+
+class WidgetKitTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { CallRecord::Clear(); }
+    void cleanup() { QCOMPARE(QApplication::topLevelWidgets().size(), 0); }
+
+    void labelElidesPlainTextAndGrowsBack();
+    void labelKeepsRichText();
+    void labelClicksOnLeftPressOnly();
+    void autoFillAppendsChildrenInCreationOrder();
+    void clearLayoutKeepsWidgets();
+    void cleanupLayoutDisposesOfWidgets();
+    void applyWidgetStyleRestylesAtOnce();
+    void repolishReachesDescendants();
+    void mouseMoveHelperDragsWindow();
+    void mouseMoveHelperDragOnButtonDoesNotClick();
+    void centreOfCurrentScreen();
+    void offscreenWindowComesBackOnShow_data();
+    void offscreenWindowComesBackOnShow();
+    void opaqueRegionFollowsAlpha();
+    void showAndHideAreRecorded();
+};
+
+void WidgetKitTest::labelElidesPlainTextAndGrowsBack()
+{
+    QWidget window;
+    auto* label = new ZLabel(&window);
+    const QString text = QStringLiteral("A rather long text that cannot fit in a narrow label");
+    label->setOriginalText(text);
+    const int wholeWidth = label->fontMetrics().horizontalAdvance(text);
+    window.resize(wholeWidth + 100, 50);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    label->resize(wholeWidth / 3, 20);
+    QVERIFY(label->text().endsWith(QStringLiteral("…")));
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
+    QCOMPARE(label->originalText(), text);
+    // Squeezed, it still asks for the whole text, so a layout can let it grow back.
+    QVERIFY(label->sizeHint().width() >= wholeWidth);
+    QVERIFY(label->minimumSizeHint().width() < wholeWidth / 3);
+
+    label->resize(wholeWidth + 10, 20);
+    QCOMPARE(label->text(), text);
+
+    // A new text is fitted to the width the label already has.
+    label->resize(wholeWidth / 3, 20);
+    label->setOriginalText(text + text);
+    QVERIFY(label->text().endsWith(QStringLiteral("…")));
+    QCOMPARE(label->originalText(), text + text);
+}
+
+void WidgetKitTest::labelKeepsRichText()
+{
+    ZLabel label;
+    const QString link = QStringLiteral("<a href=\"stub\" style=\"color:red\">I want more features</a>");
+    label.setOriginalText(link);
+    label.resize(20, 20);
+    QCOMPARE(label.text(), link);
+}
+
+void WidgetKitTest::labelClicksOnLeftPressOnly()
+{
+    ZLabel label;
+    label.setOriginalText(QStringLiteral("click me"));
+    QSignalSpy clicked(&label, &ZLabel::clicked);
+    QTest::mousePress(&label, Qt::RightButton);
+    QCOMPARE(clicked.count(), 0);
+    QTest::mousePress(&label, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+}
+
+void WidgetKitTest::autoFillAppendsChildrenInCreationOrder()
+{
+    ZFrame frame;
+    auto* first = new QWidget(&frame);
+    auto* placed = new QWidget(&frame);
+    auto* window = new QWidget(&frame, Qt::Window);
+    auto* last = new QWidget(&frame);
+
+    auto* layout = new ZVBoxLayout(&frame);
+    QCOMPARE(frame.layout(), layout);
+    layout->addWidget(placed);
+    ZBoxLayout& chained = layout->autoFill().addStretch(3);
+    QCOMPARE(&chained, layout);
+
+    QCOMPARE(layout->count(), 4);
+    QCOMPARE(layout->itemAt(0)->widget(), placed);
+    QCOMPARE(layout->itemAt(1)->widget(), first);
+    QCOMPARE(layout->itemAt(2)->widget(), last);
+    QVERIFY(layout->itemAt(3)->spacerItem());
+    QCOMPARE(layout->stretch(3), 3);
+    QCOMPARE(layout->indexOf(window), -1);
+
+    // A second fill finds nothing new.
+    layout->autoFill();
+    QCOMPARE(layout->count(), 4);
+}
+
+void WidgetKitTest::clearLayoutKeepsWidgets()
+{
+    ZFrame frame;
+    auto* layout = new ZHBoxLayout(&frame);
+    QPointer<QWidget> direct = new QWidget(&frame);
+    QPointer<QWidget> nested = new QWidget(&frame);
+    layout->addWidget(direct);
+    layout->addStretch();
+    auto* inner = new QVBoxLayout;
+    layout->addLayout(inner);
+    inner->addWidget(nested);
+
+    Util::clearLayout(layout);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QCOMPARE(layout->count(), 0);
+    QVERIFY(direct && nested);
+    QCOMPARE(direct->parentWidget(), &frame);
+    QCOMPARE(nested->parentWidget(), &frame);
+
+    // The same widgets go into a new layout, as after a change of orientation.
+    delete layout;
+    auto* replacement = new ZVBoxLayout(&frame);
+    replacement->autoFill();
+    QCOMPARE(replacement->count(), 2);
+}
+
+void WidgetKitTest::cleanupLayoutDisposesOfWidgets()
+{
+    ZFrame frame;
+    auto* layout = new ZHBoxLayout(&frame);
+    QPointer<QWidget> direct = new QWidget(&frame);
+    QPointer<QWidget> nested = new QWidget(&frame);
+    layout->addWidget(direct);
+    auto* inner = new QVBoxLayout;
+    layout->addLayout(inner);
+    inner->addWidget(nested);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+    Util::cleanupLayout(layout);
+    QCOMPARE(layout->count(), 0);
+    QVERIFY(direct && direct->isHidden());
+    QTRY_VERIFY(direct.isNull());
+    QTRY_VERIFY(nested.isNull());
+
+    Util::cleanupLayout(nullptr);
+}
+
+void WidgetKitTest::applyWidgetStyleRestylesAtOnce()
+{
+    ZFrame frame;
+    frame.setStyleSheet(QStringLiteral("ZFrame[Edge=\"Left\"] { color: rgb(10, 20, 30); }"
+                                       "ZFrame[Edge=\"Right\"] { color: rgb(40, 50, 60); }"));
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+    Zarvo::Util::ApplyWidgetStyle(&frame, QStringLiteral("Left"), "Edge");
+    QCOMPARE(frame.property("Edge").toString(), QStringLiteral("Left"));
+    QCOMPARE(frame.palette().color(QPalette::WindowText), QColor(10, 20, 30));
+
+    Zarvo::Util::ApplyWidgetStyle(&frame, QStringLiteral("Right"), "Edge");
+    QCOMPARE(frame.palette().color(QPalette::WindowText), QColor(40, 50, 60));
+}
+
+void WidgetKitTest::repolishReachesDescendants()
+{
+    ZFrame frame;
+    auto* inner = new ZFrame(&frame);
+    auto* label = new QLabel(inner);
+    frame.setStyleSheet(QStringLiteral("QLabel[checked=\"true\"] { color: rgb(1, 2, 3); }"));
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    const QColor before = label->palette().color(QPalette::WindowText);
+
+    Util::applyProperty(label, "checked", true);
+    QCOMPARE(label->property("checked"), QVariant(true));
+    Util::repolishWidgetRecursive(&frame);
+    QCOMPARE(label->palette().color(QPalette::WindowText), QColor(1, 2, 3));
+
+    Util::applyProperty(label, "checked", false);
+    Util::repolishWidgetRecursive(&frame);
+    QCOMPARE(label->palette().color(QPalette::WindowText), before);
+}
+
+void WidgetKitTest::mouseMoveHelperDragsWindow()
+{
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window.resize(200, 150);
+    auto* handle = new ZFrame(&window);
+    handle->setGeometry(0, 0, 200, 40);
+    auto* body = new ZFrame(&window);
+    body->setGeometry(0, 40, 200, 110);
+    new WindowUtil::WindowMouseMoveHelper(&window, {handle});
+    window.move(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    Drag(handle, QPoint(10, 10), QPoint(60, 40));
+    QCOMPARE(window.pos(), QPoint(160, 140));
+
+    // Moving without a button held after the release leaves the window alone.
+    SendMouse(handle, QEvent::MouseMove, QPoint(50, 20), Qt::NoButton);
+    QCOMPARE(window.pos(), QPoint(160, 140));
+
+    // A widget that is not a handle does not move the window.
+    Drag(body, QPoint(10, 10), QPoint(60, 40));
+    QCOMPARE(window.pos(), QPoint(160, 140));
+}
+
+void WidgetKitTest::mouseMoveHelperDragOnButtonDoesNotClick()
+{
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window.resize(200, 100);
+    auto* button = new QPushButton(&window);
+    button->setGeometry(10, 10, 80, 30);
+    new WindowUtil::WindowMouseMoveHelper(&window, {button, &window});
+    window.move(50, 50);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy clicked(button, &QPushButton::clicked);
+
+    Drag(button, QPoint(5, 5), QPoint(30, 0));
+    QCOMPARE(window.pos(), QPoint(80, 50));
+    QCOMPARE(clicked.count(), 0);
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(window.pos(), QPoint(80, 50));
+}
+
+void WidgetKitTest::centreOfCurrentScreen()
+{
+    QScreen* screen = QGuiApplication::primaryScreen();
+    QCursor::setPos(screen->geometry().center());
+    QWidget widget;
+    widget.resize(201, 100);
+    const QPoint topLeft = Zarvo::Util::GetWidgetPosOnCurrentScreenCenter(widget);
+    QCOMPARE(QRect(topLeft, widget.size()).center(), screen->availableGeometry().center());
+}
+
+void WidgetKitTest::offscreenWindowComesBackOnShow_data()
+{
+    QTest::addColumn<QPoint>("requested");
+    QTest::addColumn<bool>("keepsPosition");
+    QTest::newRow("far right and below") << QPoint(5000, 4000) << false;
+    QTest::newRow("far left and above") << QPoint(-3000, -2000) << false;
+    QTest::newRow("partly off the left edge") << QPoint(-50, 100) << true;
+    QTest::newRow("inside") << QPoint(100, 100) << true;
+}
+
+void WidgetKitTest::offscreenWindowComesBackOnShow()
+{
+    QFETCH(QPoint, requested);
+    QFETCH(bool, keepsPosition);
+    QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    window.setObjectName(QStringLiteral("lostWindow"));
+    window.resize(120, 80);
+    WindowUtil::FixWindowOffscreenJumps(&window);
+    QCOMPARE(CallRecord::Calls(), QStringList{QStringLiteral("Util::FixWindowOffscreenJumps(lostWindow)")});
+
+    window.move(requested);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect area = WindowUtil::GetWindowScreen(&window)->availableGeometry();
+    if (keepsPosition)
+    {
+        QCOMPARE(window.pos(), requested);
+    }
+    else
+    {
+        QVERIFY2(area.contains(window.frameGeometry()),
+                 qPrintable(QStringLiteral("at %1,%2").arg(window.x()).arg(window.y())));
+    }
+}
+
+void WidgetKitTest::opaqueRegionFollowsAlpha()
+{
+    QImage image(40, 30, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.fillRect(QRect(5, 4, 10, 6), QColor(0, 0, 0, 1));
+    painter.fillRect(QRect(20, 10, 20, 20), Qt::red);
+    painter.end();
+
+    const QRegion expected = QRegion(5, 4, 10, 6) + QRegion(20, 10, 20, 20);
+    QCOMPARE(WindowUtil::GetOpaqueRegion(image), expected);
+    QCOMPARE(WindowUtil::GetOpaqueRegion(image.convertToFormat(QImage::Format_RGB32)), QRegion(image.rect()));
+}
+
+void WidgetKitTest::showAndHideAreRecorded()
+{
+    QWidget window;
+    window.setObjectName(QStringLiteral("panel"));
+    QVERIFY(WindowUtil::GetWindowScreen(&window));
+    QVERIFY(WindowUtil::GetWindowScreen(nullptr));
+
+    WindowUtil::ShowRaisedWindow(&window);
+    QVERIFY(window.isVisible());
+    WindowUtil::HideWindow(&window);
+    QVERIFY(window.isHidden());
+    QCOMPARE(CallRecord::Calls(),
+             (QStringList{QStringLiteral("Util::ShowRaisedWindow(panel)"), QStringLiteral("Util::HideWindow(panel)")}));
+}
+
+QTEST_MAIN(WidgetKitTest)
+#include "tst_widgetkit.moc"
