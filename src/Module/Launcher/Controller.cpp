@@ -1,0 +1,516 @@
+#include "Module/Launcher/Controller.h"
+
+#include "HotkeyManager/GlobalHotkey.h"
+#include "Interfaces/IApplicationSettingsManager.h"
+#include "Interfaces/IExternalStimulusHandler.h"
+#include "Interfaces/IFeedbackController.h"
+#include "Interfaces/ILinksOpener.h"
+#include "Interfaces/ITutorialManager.h"
+#include "Module/Launcher/Factory.h"
+#include "Module/Launcher/FeatureFactory.h"
+#include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/NotNull.h"
+#include "Module/Launcher/UI/DoneWindow.h"
+#include "Module/Launcher/UI/FeatureRequestWindow.h"
+#include "Module/Launcher/UI/LauncherDockMenu.h"
+#include "Module/Launcher/UI/LauncherMenuBar.h"
+#include "Module/Launcher/UI/LauncherTrayMenu.h"
+#include "Module/Launcher/UI/Sidebar/Sidebar.h"
+#include "OrbHotkey/GlobalHotkeyGuard.h"
+#include "OrbHotkey/GlobalHotkeyManager.h"
+#include "OrbUiActionsController/ActionsController.h"
+#include "OrbUiAudioComponentInstallHelper/AudioComponentInstallHelper.h"
+#include "OrbUiCapturePreset/IPreset.h"
+#include "OrbUiCapturePreset/IStorage.h"
+#include "OrbUiCapturePreset/PresetQAction.h"
+#include "OrbUiParentProvider/ParentProvider.h"
+#include "OrbUiWindowPositionHelper/WindowPositionHelper.h"
+#include "OrbUserSettings/HotkeySettings.h"
+#include "OrbUserSettings/IHotkeySettingsObserver.h"
+#include "OrbUserSettings/PathsSettings.h"
+#include "OrbUserSettings/ProductSettings.h"
+#include "OrbUtilUI/CaptureDockMenu.h"
+#include "OrbUtilUI/CaptureTrayIcon.h"
+#include "OrbUtilUI/CaptureTrayIconBlocker.h"
+#include "OrbUtilUI/MainMenuBar.h"
+#include "OrbUtilUI/WindowUtil.h"
+#include "ZQtUtil/ZQtUtil.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QScopeGuard>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace Zarvo::Orb::Module::Launcher
+{
+namespace
+{
+using Orb::UI::ActionsController::ActionsController;
+using Sidebar = UI::Sidebar;
+
+class HotkeySettingsObserver : public IHotkeySettingsObserver
+{
+public:
+    using Callback = std::function<void(const std::string&)>;
+
+    Callback screenshotHotkeyChanged = [](const std::string&) {
+    };
+    Callback captureHotkeyChanged = [](const std::string&) {
+    };
+    Callback audioCaptureHotkeyChanged = [](const std::string&) {
+    };
+    Callback webCameraCaptureHotkeyChanged = [](const std::string&) {
+    };
+
+    void OnGlobalHotkeyStartStopCaptureChanged(const std::string& hotkey) override { captureHotkeyChanged(hotkey); }
+    void OnGlobalHotkeyStartStopAudioCaptureChanged(const std::string& hotkey) override
+    {
+        audioCaptureHotkeyChanged(hotkey);
+    }
+    void OnGlobalHotkeyStartStopWebCameraCaptureChanged(const std::string& hotkey) override
+    {
+        webCameraCaptureHotkeyChanged(hotkey);
+    }
+    void OnGlobalHotkeyStartStopStreamingChanged(const std::string&) override {}
+    void OnGlobalHotkeyPauseResumeCaptureChanged(const std::string&) override {}
+    void OnGlobalHotkeyTakeScreenshotChanged(const std::string& hotkey) override { screenshotHotkeyChanged(hotkey); }
+    void OnGlobalHotkeyShowHideOverlaysChanged(const std::string&) override {}
+    void OnHotkeyForFastPresetChanged(const std::string&, const std::string&) override {}
+    void OnHotkeyEnableStateChanged(bool) override {}
+};
+
+struct GlobalHotkeyRow
+{
+    const char* id;
+    void (Launcher::IHandler::*operation)();
+};
+
+constexpr GlobalHotkeyRow kGlobalHotkeys[] = {
+    {"captureStartStop", &Launcher::IHandler::StartRecord},
+    {"audioCaptureStartStop", &Launcher::IHandler::StartAudioRecord},
+    {"webCameraCaptureStartStop", &Launcher::IHandler::StartWebCameraRecord},
+    {"takeScreenshot", &Launcher::IHandler::TakeScreenshot},
+};
+
+const char kInstallAudioComponentAction[] = "ActionInstallAudioComponent";
+const char kUninstallAudioComponentAction[] = "ActionUninstallAudioComponent";
+
+enum Tutorial
+{
+    SidebarShownTutorial = 0,
+    SidebarClosedTutorial = 1,
+};
+} // namespace
+
+class Controller::Impl
+{
+public:
+    Impl(Controller* owner, const std::shared_ptr<Factory>& factory,
+         const std::shared_ptr<ProductSettings>& productSettings, const std::shared_ptr<HotkeySettings>& hotkeySettings,
+         const std::shared_ptr<GlobalHotkeyManager>& globalHotkeyManager,
+         const std::shared_ptr<GlobalHotkeyGuard>& globalHotkeyGuard,
+         const std::shared_ptr<PathsSettings>& pathsSettings,
+         const std::shared_ptr<Orb::UI::ParentProvider>& parentProvider,
+         const std::shared_ptr<Orb::UI::WindowPositionHelper>& windowPositionHelper,
+         const std::shared_ptr<IExternalStimulusHandler>& externalStimulusHandler,
+         const std::shared_ptr<Orb::UI::MainMenuBar>& mainMenuBar,
+         const std::shared_ptr<Orb::UI::CaptureTrayIcon>& trayIcon,
+         const std::shared_ptr<Orb::UI::CaptureTrayIconBlocker>& trayIconBlocker,
+         const std::shared_ptr<Orb::UI::CaptureDockMenu>& dockMenu,
+         const std::shared_ptr<Orb::UI::AudioComponentInstallHelper>& audioComponentInstallHelper,
+         const std::shared_ptr<Service::Tutorial::ITutorialManager>& tutorialManager,
+         const std::shared_ptr<App::IApplicationSettingsManager>& applicationSettingsManager,
+         const std::shared_ptr<Service::Feedback::IFeedbackController>& feedbackController,
+         const std::shared_ptr<App::ILinksOpener>& linksOpener)
+        : owner(owner)
+        , factory(factory)
+        , actionsController(this->factory->GetActionsController())
+        , productSettings(productSettings)
+        , hotkeySettings(hotkeySettings)
+        , globalHotkeyManager(globalHotkeyManager)
+        , globalHotkeyGuard(globalHotkeyGuard)
+        , pathsSettings(pathsSettings)
+        , parentProvider(parentProvider)
+        , windowPositionHelper(windowPositionHelper)
+        , externalStimulusHandler(externalStimulusHandler)
+        , menuBar(this->factory->CreateMenuBar())
+        , mainMenuBar(mainMenuBar)
+        , trayIcon(trayIcon)
+        , trayIconBlocker(trayIconBlocker)
+        , dockMenu(dockMenu)
+        , trayMenu(this->factory->CreateTrayMenu())
+        , launcherDockMenu(this->factory->CreateDockMenu())
+        , audioComponentInstallHelper(audioComponentInstallHelper)
+        , tutorialManager(tutorialManager)
+        , applicationSettingsManager(applicationSettingsManager)
+        , feedbackController(feedbackController)
+        , linksOpener(linksOpener)
+        , sidebar(this->factory->CreateSidebar())
+    {
+        hotkeyObserver.screenshotHotkeyChanged = [this](const std::string& hotkey)
+        {
+            ApplyFeatureHotkey(QStringLiteral("screenshotting"), QStringLiteral("ActionTakeScreenshotFromLauncher"),
+                               hotkey);
+        };
+        hotkeyObserver.captureHotkeyChanged = [this](const std::string& hotkey)
+        {
+            ApplyFeatureHotkey(QStringLiteral("capturing"), QStringLiteral("ActionStartRecordFromLauncher"), hotkey);
+        };
+        hotkeyObserver.audioCaptureHotkeyChanged = [this](const std::string& hotkey)
+        {
+            ApplyFeatureHotkey(QStringLiteral("audioCapturing"), QStringLiteral("ActionStartAudioRecordFromLauncher"),
+                               hotkey);
+        };
+        hotkeyObserver.webCameraCaptureHotkeyChanged = [this](const std::string& hotkey)
+        {
+            ApplyFeatureHotkey(QStringLiteral("webcamCapturing"),
+                               QStringLiteral("ActionStartWebCameraRecordFromLauncher"), hotkey);
+        };
+
+        actionHandlers = {
+            {QStringLiteral("ActionQuit"), HandlerCall(&Launcher::IHandler::Quit)},
+            {QStringLiteral("ActionShowActiveWindow"),
+             [this]
+             {
+                 this->owner->ShowActiveWindow();
+             }},
+            {QStringLiteral("ActionTakeScreenshotFromLauncher"), HandlerCall(&Launcher::IHandler::TakeScreenshot)},
+            {QStringLiteral("ActionStartAudioRecordFromLauncher"), HandlerCall(&Launcher::IHandler::StartAudioRecord)},
+            {QStringLiteral("ActionStartWebCameraRecordFromLauncher"),
+             HandlerCall(&Launcher::IHandler::StartWebCameraRecord)},
+            {QStringLiteral("ActionStartRecordFromLauncher"), HandlerCall(&Launcher::IHandler::StartRecord)},
+            {QStringLiteral("ActionOpenLibraryFiles"), HandlerCall(&Launcher::IHandler::OpenLibraryFiles)},
+            {QStringLiteral("ActionSchedulerPreferences"),
+             [this]
+             {
+                 if (handler)
+                     handler->ShowSchedulerPreferences(false);
+             }},
+        };
+
+        hotkeySettings->RegisterEventHandler(&hotkeyObserver);
+        // A failed first push must not leave the host calling into a half-built controller.
+        auto unregister = qScopeGuard([this] { this->hotkeySettings->UnregisterEventHandler(&hotkeyObserver); });
+        hotkeyObserver.OnGlobalHotkeyStartStopCaptureChanged(hotkeySettings->GetGlobalHotkeyStartStopCapture());
+        hotkeyObserver.OnGlobalHotkeyStartStopAudioCaptureChanged(
+            hotkeySettings->GetGlobalHotkeyStartStopAudioCapture());
+        hotkeyObserver.OnGlobalHotkeyStartStopWebCameraCaptureChanged(
+            hotkeySettings->GetGlobalHotkeyStartStopWebCameraCapture());
+        hotkeyObserver.OnGlobalHotkeyTakeScreenshotChanged(hotkeySettings->GetGlobalHotkeyTakeScreenshot());
+        unregister.dismiss();
+    }
+
+    ~Impl()
+    {
+        hotkeySettings->UnregisterEventHandler(&hotkeyObserver);
+        // The hotkey manager and the action controller may outlive this controller when the host
+        // shares them, and the panel still runs code while it is deleted: nothing of theirs may
+        // reach this object any more.
+        QObject::disconnect(hotkeyConnection);
+        DropHandlerConnections();
+    }
+
+    std::function<void()> HandlerCall(void (Launcher::IHandler::*operation)())
+    {
+        return [this, operation]
+        {
+            if (handler)
+                (handler->*operation)();
+        };
+    }
+
+    void SetHandler(Launcher::IHandler* newHandler)
+    {
+        handler = newHandler;
+        {
+            const FeatureFactory features(newHandler);
+            sidebar->SetMainFeatures({features.GetScreenshottingFeature(), features.GetCapturingFeature()});
+            sidebar->SetAdditionalFeatures({features.GetWebcamCapturingFeature(), features.GetAudioCapturingFeature()});
+        }
+
+        // One set of connections, however often the host hands over a handler: a second set
+        // would run every action twice.
+        DropHandlerConnections();
+        Sidebar* panel = sidebar.get();
+        handlerConnections = {
+            QObject::connect(panel, &Sidebar::CloseRequest, panel,
+                             [this](Sidebar::CloseReason reason) { OnCloseRequest(reason); }),
+            QObject::connect(panel, &Sidebar::AddFeaturesRequest, panel, [this] { ShowNewFeatureDialog(); }),
+            QObject::connect(panel, &Sidebar::BeforeDialogShow, panel,
+                             [this]
+                             {
+                                 trayIconBlocker->Block();
+                                 globalHotkeyGuard->Lock();
+                             }),
+            QObject::connect(panel, &Sidebar::AfterDialogShow, panel,
+                             [this]
+                             {
+                                 trayIconBlocker->Unblock();
+                                 globalHotkeyGuard->Unlock();
+                             }),
+            QObject::connect(
+                actionsController.Get().get(), &ActionsController::ActionTriggered, actionsController.Get().get(),
+                [this](const QString& id) { OnActionTriggered(id); }, Qt::DirectConnection),
+        };
+    }
+
+    void DropHandlerConnections()
+    {
+        for (const auto& connection : handlerConnections)
+            QObject::disconnect(connection);
+        handlerConnections.clear();
+    }
+
+    void OnActionTriggered(const QString& id)
+    {
+        const auto found = actionHandlers.find(id);
+        if (found != actionHandlers.end())
+            found->second();
+        else if (handler)
+            handler->HandleAction(id.toStdString());
+    }
+
+    void OnCloseRequest(Sidebar::CloseReason reason)
+    {
+        if (reason == Sidebar::WindowClose)
+        {
+            if (handler)
+                handler->Quit();
+            return;
+        }
+        HideSidebar();
+    }
+
+    void HideSidebar()
+    {
+        sidebar->SetUiState(UI::Hidden);
+        OfferTutorial(SidebarClosedTutorial);
+    }
+
+    void OfferTutorial(int tutorial)
+    {
+        if (!tutorialManager->IsTutorialShown(tutorial))
+            tutorialManager->ShowTutorial(tutorial, {});
+    }
+
+    void ShowNewFeatureDialog()
+    {
+        trayIconBlocker->Block();
+        const auto unblock = qScopeGuard([this] { trayIconBlocker->Unblock(); });
+        globalHotkeyGuard->Lock();
+        const auto unlock = qScopeGuard([this] { globalHotkeyGuard->Unlock(); });
+
+        // Declared after the guards, so the windows are gone before hotkeys and tray come back.
+        UI::FeatureRequestWindow requestWindow(sidebar.get());
+        requestWindow.move(Zarvo::Util::GetWidgetPosOnCurrentScreenCenter(requestWindow));
+        if (requestWindow.exec() != QDialog::Accepted)
+            return;
+        const QString text = requestWindow.GetText();
+        if (text.isEmpty())
+            return;
+        feedbackController->SendFeedback(text, QStringLiteral("RequestFeatureFromSidebar"));
+        UI::DoneWindow doneWindow(&requestWindow);
+        doneWindow.exec();
+    }
+
+    void Activate(const ActivationContext& context)
+    {
+        trayIcon->SetTrayMenu(trayMenu->GetMenuData());
+
+        QObject::disconnect(hotkeyConnection);
+        hotkeyConnection = QObject::connect(
+            globalHotkeyManager.Get().get(), &GlobalHotkeyManager::HotkeyTriggered, globalHotkeyManager.Get().get(),
+            [this](const App::GlobalHotkey& hotkey) { OnGlobalHotkey(hotkey); }, Qt::DirectConnection);
+
+        audioComponentInstallHelper->RegisterAction(
+            actionsController->GetActionById(QLatin1String(kInstallAudioComponentAction)),
+            Orb::UI::AudioComponentInstallHelper::Install);
+        audioComponentInstallHelper->RegisterAction(
+            actionsController->GetActionById(QLatin1String(kUninstallAudioComponentAction)),
+            Orb::UI::AudioComponentInstallHelper::Uninstall);
+
+        if (context.mode == ActivationContext::Silent)
+        {
+            sidebar->SetUiState(UI::Hidden);
+            windowPositionHelper->UpdatePreviousPosition(sidebar.get());
+        }
+        else
+        {
+            using Orb::UI::ParentProvider;
+            parentProvider->PushIndirectParent(sidebar.get(), ParentProvider::Positioning::Independent,
+                                               ParentProvider::TaskbarIcon::Hidden,
+                                               ParentProvider::StaysOnTop::FollowParent);
+            if (sidebar->GetUiState() == UI::Hidden)
+            {
+                Orb::UI::Util::HideWindow(sidebar.get());
+            }
+            else
+            {
+                Orb::UI::Util::ShowRaisedWindow(sidebar.get());
+                OfferTutorial(SidebarShownTutorial);
+            }
+        }
+
+        externalStimulusHandler->OnModuleActivated();
+    }
+
+    void Deactivate()
+    {
+        trayIcon->ResetTrayMenu();
+        QObject::disconnect(hotkeyConnection);
+        audioComponentInstallHelper->UnregisterAction(
+            actionsController->GetActionById(QLatin1String(kInstallAudioComponentAction)));
+        audioComponentInstallHelper->UnregisterAction(
+            actionsController->GetActionById(QLatin1String(kUninstallAudioComponentAction)));
+        parentProvider->RemoveParent(sidebar.get());
+        Orb::UI::Util::HideWindow(sidebar.get());
+    }
+
+    void ShowActiveWindow()
+    {
+        sidebar->SetUiState(UI::Maximized);
+        windowPositionHelper->UpdatePreviousPosition(sidebar.get());
+    }
+
+    void SetPresetStorage(CapturePreset::IStorage* storage)
+    {
+        presetStorage = storage;
+        if (presetStorage)
+            LinkPresetStorage();
+    }
+
+    void LinkPresetStorage()
+    {
+        trayMenu->LoadPresets(*presetStorage, hotkeySettings);
+        trayMenu->SetPresetTriggeredCallback(
+            [](CapturePreset::PresetQAction* action)
+            {
+                if (action)
+                    StartPreset(action->GetPreset());
+            });
+    }
+
+    void ApplyFeatureHotkey(const QString& featureId, const QString& actionId, const std::string& hotkey)
+    {
+        const QKeySequence sequence =
+            QKeySequence::fromString(QString::fromStdString(hotkey), QKeySequence::PortableText);
+        sidebar->SetFeatureHotkeyById(featureId, sequence.toString(QKeySequence::NativeText));
+        if (QAction* action = actionsController->GetActionById(actionId))
+            action->setShortcut(sequence);
+    }
+
+    void OnGlobalHotkey(const App::GlobalHotkey& hotkey)
+    {
+        const QString id = hotkey.GetId();
+        for (const auto& row : kGlobalHotkeys)
+        {
+            if (id == QLatin1String(row.id))
+            {
+                if (handler)
+                    (handler->*row.operation)();
+                return;
+            }
+        }
+        if (presetStorage)
+            StartPreset(presetStorage->GetPresetByHotkeyId(id.toStdString()));
+    }
+
+    static void StartPreset(const std::shared_ptr<const CapturePreset::IPreset>& preset)
+    {
+        if (preset && preset->IsEnabled())
+            preset->Start();
+    }
+
+    Controller* owner;
+    NotNull<Factory> factory;
+    NotNull<ActionsController> actionsController;
+    NotNull<ProductSettings> productSettings;
+    NotNull<HotkeySettings> hotkeySettings;
+    NotNull<GlobalHotkeyManager> globalHotkeyManager;
+    NotNull<GlobalHotkeyGuard> globalHotkeyGuard;
+    NotNull<PathsSettings> pathsSettings;
+    NotNull<Orb::UI::ParentProvider> parentProvider;
+    NotNull<Orb::UI::WindowPositionHelper> windowPositionHelper;
+    NotNull<IExternalStimulusHandler> externalStimulusHandler;
+    NotNull<UI::LauncherMenuBar> menuBar;
+    NotNull<Orb::UI::MainMenuBar> mainMenuBar;
+    NotNull<Orb::UI::CaptureTrayIcon> trayIcon;
+    NotNull<Orb::UI::CaptureTrayIconBlocker> trayIconBlocker;
+    NotNull<Orb::UI::CaptureDockMenu> dockMenu;
+    NotNull<UI::LauncherTrayMenu> trayMenu;
+    NotNull<UI::LauncherDockMenu> launcherDockMenu;
+    NotNull<Orb::UI::AudioComponentInstallHelper> audioComponentInstallHelper;
+    NotNull<Service::Tutorial::ITutorialManager> tutorialManager;
+    NotNull<App::IApplicationSettingsManager> applicationSettingsManager;
+    NotNull<Service::Feedback::IFeedbackController> feedbackController;
+    NotNull<App::ILinksOpener> linksOpener;
+    CapturePreset::IStorage* presetStorage = nullptr;
+    Launcher::IHandler* handler = nullptr;
+    std::unique_ptr<Sidebar> sidebar;
+    HotkeySettingsObserver hotkeyObserver;
+    QMetaObject::Connection hotkeyConnection;
+    std::map<QString, std::function<void()>> actionHandlers;
+    // Made by SetHandler: the panel's signals and the action dispatch.
+    std::vector<QMetaObject::Connection> handlerConnections;
+};
+
+Controller::Controller(const std::shared_ptr<Factory>& factory, const std::shared_ptr<ProductSettings>& productSettings,
+                       const std::shared_ptr<HotkeySettings>& hotkeySettings,
+                       const std::shared_ptr<GlobalHotkeyManager>& globalHotkeyManager,
+                       const std::shared_ptr<GlobalHotkeyGuard>& globalHotkeyGuard,
+                       const std::shared_ptr<PathsSettings>& pathsSettings,
+                       const std::shared_ptr<Orb::UI::ParentProvider>& parentProvider,
+                       const std::shared_ptr<Orb::UI::WindowPositionHelper>& windowPositionHelper,
+                       const std::shared_ptr<IExternalStimulusHandler>& externalStimulusHandler,
+                       const std::shared_ptr<Orb::UI::MainMenuBar>& mainMenuBar,
+                       const std::shared_ptr<Orb::UI::CaptureTrayIcon>& trayIcon,
+                       const std::shared_ptr<Orb::UI::CaptureTrayIconBlocker>& trayIconBlocker,
+                       const std::shared_ptr<Orb::UI::CaptureDockMenu>& dockMenu,
+                       const std::shared_ptr<Orb::UI::AudioComponentInstallHelper>& audioComponentInstallHelper,
+                       const std::shared_ptr<Service::Tutorial::ITutorialManager>& tutorialManager,
+                       const std::shared_ptr<App::IApplicationSettingsManager>& applicationSettingsManager,
+                       const std::shared_ptr<Service::Feedback::IFeedbackController>& feedbackController,
+                       const std::shared_ptr<App::ILinksOpener>& linksOpener)
+    : d(std::make_unique<Impl>(this, factory, productSettings, hotkeySettings, globalHotkeyManager, globalHotkeyGuard,
+                               pathsSettings, parentProvider, windowPositionHelper, externalStimulusHandler,
+                               mainMenuBar, trayIcon, trayIconBlocker, dockMenu, audioComponentInstallHelper,
+                               tutorialManager, applicationSettingsManager, feedbackController, linksOpener))
+{
+}
+
+Controller::~Controller() = default;
+
+void Controller::SetHandler(Launcher::IHandler* handler)
+{
+    d->SetHandler(handler);
+}
+
+void Controller::SetPresetStorage(CapturePreset::IStorage* storage)
+{
+    d->SetPresetStorage(storage);
+}
+
+void Controller::ShowActiveWindow()
+{
+    d->ShowActiveWindow();
+}
+
+void Controller::DoActivate(const ActivationContext& context)
+{
+    d->Activate(context);
+}
+
+void Controller::DoActivate()
+{
+    DoActivate(ActivationContext());
+}
+
+void Controller::DoDeactivate()
+{
+    d->Deactivate();
+}
+} // namespace Zarvo::Orb::Module::Launcher
