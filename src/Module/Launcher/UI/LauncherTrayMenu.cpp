@@ -1,0 +1,80 @@
+#include "Module/Launcher/UI/LauncherTrayMenu.h"
+
+#include "Module/Launcher/NotNull.h"
+
+#include <QMenu>
+
+namespace Zarvo::Orb::Module::Launcher::UI
+{
+class LauncherTrayMenu::Impl
+{
+public:
+    // No Qt parent: the tray icon shows it as a top-level popup.
+    QMenu* menu = nullptr;
+    PresetTriggeredCallback presetTriggered;
+};
+
+LauncherTrayMenu::LauncherTrayMenu(
+    const std::shared_ptr<::Zarvo::Orb::UI::ActionsController::ActionsController>& actionsController,
+    const std::shared_ptr<::Zarvo::App::ICustomizationManager>& customizationManager)
+    : PresetTrayMenu()
+    , AbstractTrayMenu(NotNull(actionsController), NotNull(customizationManager))
+    , d(std::make_unique<Impl>())
+{
+    d->menu = new QMenu();
+    d->menu->setObjectName(QStringLiteral("launcherTrayMenu"));
+    SetMenu(d->menu);
+    BuildMenu();
+}
+
+LauncherTrayMenu::~LauncherTrayMenu()
+{
+    // The tray icon may be showing the menu right now; let the event loop retire it.
+    d->menu->deleteLater();
+    d->presetTriggered = nullptr;
+}
+
+void LauncherTrayMenu::RebuildMenu()
+{
+    ClearMenu();
+    BuildMenu();
+}
+
+void LauncherTrayMenu::OnPresetActionTriggered(::Zarvo::Orb::CapturePreset::PresetQAction* action)
+{
+    if (d->presetTriggered)
+    {
+        d->presetTriggered(action);
+    }
+}
+
+void LauncherTrayMenu::LoadPresets(const ::Zarvo::Orb::CapturePreset::IStorage& storage,
+                                   const std::shared_ptr<::Zarvo::Orb::HotkeySettings>& hotkeySettings)
+{
+    PresetTrayMenu::LoadPresets(storage, hotkeySettings, true);
+}
+
+void LauncherTrayMenu::SetPresetTriggeredCallback(PresetTriggeredCallback callback)
+{
+    d->presetTriggered = std::move(callback);
+}
+
+void LauncherTrayMenu::BuildMenu()
+{
+    auto* menu = d->menu;
+    menu->addAction(GetActionById(QStringLiteral("ActionShowActiveWindow")));
+    menu->addSeparator();
+    menu->addAction(GetActionById(QStringLiteral("ActionTakeScreenshotFromLauncher")));
+    menu->addAction(GetActionById(QStringLiteral("ActionStartRecordFromLauncher")));
+    menu->addAction(GetActionById(QStringLiteral("ActionStartAudioRecordFromLauncher")));
+    menu->addAction(GetActionById(QStringLiteral("ActionStartWebCameraRecordFromLauncher")));
+    menu->addAction(GetActionById(QStringLiteral("ActionOpenLibraryFiles")));
+    menu->addSeparator();
+    menu->addAction(GetActionById(QStringLiteral("ActionPreferences")));
+    menu->addSeparator();
+    AddHelpMenu();
+    menu->addSeparator();
+    AddShowStyleSheetEditor();
+    menu->addAction(GetActionById(QStringLiteral("ActionQuit")));
+}
+} // namespace Zarvo::Orb::Module::Launcher::UI
