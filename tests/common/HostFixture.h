@@ -1,0 +1,157 @@
+#pragma once
+
+// Builds a container the way a host does, with the host stand-ins, registers the launcher into
+// it and resolves the launcher by its name.
+
+#include "Hypodermic/Hypodermic.h"
+#include "Module/Launcher/IHandler.h"
+#include "ModuleFramework/IModule.h"
+#include "StandIns/StandIns.h"
+
+// Complete, so that Resolve can build any of them.
+#include "OrbHotkey/GlobalHotkeyGuard.h"
+#include "OrbHotkey/GlobalHotkeyManager.h"
+#include "OrbUiAudioComponentInstallHelper/AudioComponentInstallHelper.h"
+#include "OrbUiParentProvider/ParentProvider.h"
+#include "OrbUiWindowPositionHelper/WindowPositionHelper.h"
+#include "OrbUserSettings/HotkeySettings.h"
+#include "OrbUserSettings/PathsSettings.h"
+#include "OrbUserSettings/ProductSettings.h"
+#include "OrbUtilUI/CaptureDockMenu.h"
+#include "OrbUtilUI/CaptureTrayIcon.h"
+#include "OrbUtilUI/CaptureTrayIconBlocker.h"
+#include "OrbUtilUI/MainMenuBar.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace Zarvo::Orb::Module::Launcher::UI
+{
+class Sidebar;
+}
+
+namespace LauncherTest
+{
+using Zarvo::Orb::Module::Launcher::UI::Sidebar;
+
+// The host's launcher handler: writes every call to the call record as "Handler::Operation"
+// and keeps its own list.
+class RecordingHandler : public Zarvo::Orb::Module::Launcher::IHandler
+{
+public:
+    void Quit() override;
+    void StartAudioRecord() override;
+    void StartWebCameraRecord() override;
+    void StartRecord() override;
+    void OpenLibraryFiles() override;
+    void TakeScreenshot() override;
+    void ShowSchedulerPreferences(bool fromScheduler) override;
+    void HandleAction(const std::string& actionId) override;
+
+    // Entries without the "Handler::" prefix, e.g. "TakeScreenshot" or "HandleAction(ActionPreferences)".
+    QStringList Calls() const { return calls; }
+    void Clear() { calls.clear(); }
+
+private:
+    void Record(const QString& call);
+    QStringList calls;
+};
+
+enum class Registration
+{
+    // The concrete host classes registered as single instances, as the demo host does.
+    SingleInstances,
+    // Only the host interfaces registered; the container builds the concrete classes on demand.
+    InterfacesOnly,
+};
+
+} // namespace LauncherTest
+Q_DECLARE_METATYPE(LauncherTest::Registration)
+
+namespace LauncherTest
+{
+using RegisterModule = std::function<void(Hypodermic::ContainerBuilder&)>;
+
+// What one resolution produced: the launcher and the windows it made, found in the
+// application's top-level widgets.
+struct ResolvedLauncher
+{
+    std::shared_ptr<Zarvo::Orb::Module::IModule> module;
+    QPointer<Sidebar> sidebar;
+    QPointer<QMenu> trayMenu;
+    QPointer<QMenu> dockMenu;
+    QPointer<QMenuBar> menuBar;
+};
+
+class HostFixture
+{
+public:
+    // registerModule runs after the host's registrations; amend runs last and may override them.
+    explicit HostFixture(Registration registration, const RegisterModule& registerModule = DefaultModule(),
+                         const RegisterModule& amend = {});
+
+    static RegisterModule DefaultModule();
+    // The name the host resolves the launcher by.
+    static std::string LauncherName();
+
+    // Throws what the container or the launcher's constructor throws.
+    ResolvedLauncher ResolveLauncher();
+
+    // With InterfacesOnly every call builds a new instance, not the launcher's.
+    template <class T> std::shared_ptr<T> Resolve() { return container->resolve<T>(); }
+
+    // "Orb/Sidebar/<name>" in the settings store.
+    void StoreSidebarInt(const std::string& name, int value) const;
+    // "Orb/Hotkeys/<id>" in the settings store; read by hotkey settings built afterwards.
+    void StoreHotkey(const std::string& id, const std::string& portableText) const;
+
+    std::shared_ptr<Zarvo::Host::InMemoryApplicationSettingsManager> settings;
+    std::shared_ptr<Zarvo::Host::CustomizationManager> customization;
+    std::shared_ptr<Zarvo::Host::LookAndFeelManager> lookAndFeel;
+    std::shared_ptr<Zarvo::Host::ProductSettingsManager> productSettingsManager;
+    std::shared_ptr<Zarvo::Host::LinksOpener> links;
+    std::shared_ptr<Zarvo::Host::StatisticsManager> statistics;
+    std::shared_ptr<Zarvo::Host::FeedbackController> feedback;
+    std::shared_ptr<Zarvo::Host::TutorialManager> tutorials;
+    std::shared_ptr<Zarvo::Host::ExternalStimulusHandler> stimulus;
+    std::shared_ptr<Zarvo::Host::AudioProvider> audio;
+
+private:
+    std::shared_ptr<Hypodermic::Container> container;
+};
+
+// The calls the launcher makes on the host while activating, deactivating and reacting to the
+// panel, the handler's calls and the tests' own "Test::" marks, in order; settings reads and the
+// panel's own construction are left out.
+QStringList HostCalls();
+
+// Runs act on the first modal window of type W once it shows, from inside the exec() that runs it.
+template <class W> void WhenModal(std::function<void(W*)> act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll,
+                     [poll, act]
+                     {
+                         if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget()))
+                         {
+                             poll->stop();
+                             poll->deleteLater();
+                             act(window);
+                         }
+                     });
+    poll->start(0);
+}
+
+// The action of that id among the menu's entries (submenus included), or null.
+QAction* FindAction(const QMenu* menu, const QString& id);
+} // namespace LauncherTest

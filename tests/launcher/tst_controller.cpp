@@ -1,0 +1,359 @@
+// The launcher as a host drives it: activation, the panel's requests, actions and the
+// feature-request flow, observed through the host stand-ins' call record.
+
+#include "common/HostFixture.h"
+
+#include "CallRecord/CallRecord.h"
+#include "Interfaces/IShowActiveWindow.h"
+#include "Module/Launcher/UI/DoneWindow.h"
+#include "Module/Launcher/UI/FeatureRequestWindow.h"
+#include "Module/Launcher/UI/Sidebar/Sidebar.h"
+#include "OrbUiActionsController/ActionsController.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+using namespace LauncherTest;
+using Zarvo::Host::CallRecord;
+using Zarvo::Orb::Module::ActivationContext;
+namespace UI = Zarvo::Orb::Module::Launcher::UI;
+
+namespace
+{
+const QStringList kInstallAudioActions = {
+    "AudioComponentInstallHelper::RegisterAction(ActionInstallAudioComponent, 0)",
+    "AudioComponentInstallHelper::RegisterAction(ActionUninstallAudioComponent, 1)",
+};
+const QString kParent = "ParentProvider::PushIndirectParent(Sidebar, 1, 0, 2)";
+
+void Activate(Zarvo::Orb::Module::IModule& module, int mode)
+{
+    if (mode < 0)
+        module.Activate();
+    else
+        module.Activate(ActivationContext(mode));
+}
+} // namespace
+
+class ControllerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The first panel of a process brings a stored Hidden back; later panels keep it.
+        HostFixture(Registration::InterfacesOnly).ResolveLauncher();
+    }
+    void init() { CallRecord::Clear(); }
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void activation_data()
+    {
+        QTest::addColumn<Registration>("registration");
+        QTest::addColumn<int>("mode"); // -1: Activate() without context
+        QTest::addColumn<int>("storedState");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("state");
+
+        const QStringList shown =
+            QStringList{"CaptureTrayIcon::SetTrayMenu"} + kInstallAudioActions +
+            QStringList{kParent, "Util::ShowRaisedWindow(Sidebar)", "TutorialManager::IsTutorialShown(0)",
+                        "TutorialManager::ShowTutorial(0)", "ExternalStimulusHandler::OnModuleActivated"};
+        const QStringList silent =
+            QStringList{"CaptureTrayIcon::SetTrayMenu"} + kInstallAudioActions +
+            QStringList{"Util::HideWindow(Sidebar)", "WindowPositionHelper::UpdatePreviousPosition(Sidebar)",
+                        "ExternalStimulusHandler::OnModuleActivated"};
+        const QStringList hidden =
+            QStringList{"CaptureTrayIcon::SetTrayMenu"} + kInstallAudioActions +
+            QStringList{kParent, "Util::HideWindow(Sidebar)", "ExternalStimulusHandler::OnModuleActivated"};
+
+        for (auto registration : {Registration::SingleInstances, Registration::InterfacesOnly})
+        {
+            const char* r = registration == Registration::SingleInstances ? "singles" : "interfaces";
+            QTest::addRow("%s, normal", r) << registration << 0 << -1 << shown << int(UI::Maximized);
+            QTest::addRow("%s, no context", r) << registration << -1 << -1 << shown << int(UI::Maximized);
+            QTest::addRow("%s, silent", r) << registration << 1 << -1 << silent << int(UI::Hidden);
+            QTest::addRow("%s, stored compacted", r) << registration << 0 << 1 << shown << int(UI::Compacted);
+            QTest::addRow("%s, stored hidden", r) << registration << 0 << 2 << hidden << int(UI::Hidden);
+            QTest::addRow("%s, silent, stored compacted", r) << registration << 1 << 1 << silent << int(UI::Hidden);
+        }
+    }
+
+    void activation()
+    {
+        QFETCH(Registration, registration);
+        QFETCH(int, mode);
+        QFETCH(int, storedState);
+        QFETCH(QStringList, expected);
+        QFETCH(int, state);
+
+        HostFixture host(registration);
+        if (storedState >= 0)
+            host.StoreSidebarInt("sidebar_ui_state", storedState);
+        auto launcher = host.ResolveLauncher();
+        QVERIFY(launcher.module && launcher.sidebar);
+        RecordingHandler handler;
+        launcher.module->SetHandler(&handler);
+
+        CallRecord::Clear();
+        Activate(*launcher.module, mode);
+        QCOMPARE(HostCalls(), expected);
+        QCOMPARE(int(launcher.sidebar->GetUiState()), state);
+        QCOMPARE(launcher.sidebar->isVisible(), state != UI::Hidden);
+        QVERIFY(launcher.module->IsActive());
+
+        CallRecord::Clear();
+        launcher.module->Deactivate();
+        QCOMPARE(HostCalls(),
+                 QStringList({"CaptureTrayIcon::ResetTrayMenu",
+                              "AudioComponentInstallHelper::UnregisterAction(ActionInstallAudioComponent)",
+                              "AudioComponentInstallHelper::UnregisterAction(ActionUninstallAudioComponent)",
+                              "ParentProvider::RemoveParent(Sidebar)", "Util::HideWindow(Sidebar)"}));
+        QVERIFY(!launcher.sidebar->isVisible());
+        QVERIFY(!launcher.module->IsActive());
+        QCOMPARE(int(launcher.sidebar->GetUiState()), state); // kept for the next activation
+    }
+
+    void reactivationKeepsOneHotkeyConnection()
+    {
+        HostFixture host(Registration::SingleInstances);
+        auto launcher = host.ResolveLauncher();
+        RecordingHandler handler;
+        launcher.module->SetHandler(&handler);
+        auto hotkeys = host.Resolve<Zarvo::Orb::GlobalHotkeyManager>();
+
+        launcher.module->Activate();
+        launcher.module->Deactivate();
+        hotkeys->Fire("takeScreenshot");
+        QCOMPARE(handler.Calls(), QStringList());
+
+        CallRecord::Clear();
+        launcher.module->Activate();
+        QVERIFY(launcher.sidebar->isVisible());
+        QVERIFY(HostCalls().contains("TutorialManager::IsTutorialShown(0)"));
+        QVERIFY(!HostCalls().contains("TutorialManager::ShowTutorial(0)"));
+        launcher.module->Activate(); // again without Deactivate
+        hotkeys->Fire("takeScreenshot");
+        QCOMPARE(handler.Calls(), QStringList{"TakeScreenshot"});
+    }
+
+    void actions_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("quit") << "ActionQuit" << QStringList{"Quit"};
+        QTest::newRow("screenshot") << "ActionTakeScreenshotFromLauncher" << QStringList{"TakeScreenshot"};
+        QTest::newRow("audio") << "ActionStartAudioRecordFromLauncher" << QStringList{"StartAudioRecord"};
+        QTest::newRow("webcam") << "ActionStartWebCameraRecordFromLauncher" << QStringList{"StartWebCameraRecord"};
+        QTest::newRow("record") << "ActionStartRecordFromLauncher" << QStringList{"StartRecord"};
+        QTest::newRow("library") << "ActionOpenLibraryFiles" << QStringList{"OpenLibraryFiles"};
+        QTest::newRow("scheduler") << "ActionSchedulerPreferences" << QStringList{"ShowSchedulerPreferences(false)"};
+        QTest::newRow("show window") << "ActionShowActiveWindow" << QStringList();
+        QTest::newRow("common action") << "ActionPreferences" << QStringList{"HandleAction(ActionPreferences)"};
+    }
+
+    void actions()
+    {
+        QFETCH(QString, id);
+        QFETCH(QStringList, expected);
+        HostFixture host(Registration::SingleInstances);
+        auto launcher = host.ResolveLauncher();
+        QAction* action = FindAction(launcher.trayMenu, id);
+        if (!action)
+            action = FindAction(launcher.menuBar->findChild<QMenu*>("menuCapture"), id);
+        QVERIFY(action);
+        QCOMPARE(action->objectName(), id);
+
+        action->trigger(); // no handler yet: nothing to call, nothing to crash
+        RecordingHandler handler;
+        launcher.module->SetHandler(&handler);
+        launcher.module->Activate();
+        launcher.sidebar->SetUiState(UI::Compacted);
+        action->trigger();
+        QCOMPARE(handler.Calls(), expected);
+        if (id == "ActionShowActiveWindow")
+            QCOMPARE(launcher.sidebar->GetUiState(), UI::Maximized);
+    }
+
+    void unknownActionReachesHostAsUtf8()
+    {
+        HostFixture host(Registration::InterfacesOnly);
+        auto launcher = host.ResolveLauncher();
+        RecordingHandler first, second;
+        launcher.module->SetHandler(&first);
+        launcher.module->SetHandler(&second); // replaces, does not add a second dispatch
+        auto* controller = qobject_cast<Zarvo::Orb::UI::ActionsController::ActionsController*>(
+            FindAction(launcher.trayMenu, "ActionQuit")->parent());
+        QVERIFY(controller);
+        emit controller->ActionTriggered(QString::fromUtf8("Aktion \xC3\xBC"));
+        QCOMPARE(second.Calls(), QStringList{QString::fromUtf8("HandleAction(Aktion \xC3\xBC)")});
+        QCOMPARE(first.Calls(), QStringList());
+    }
+
+    void featureButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("screenshot") << "screenshottingFeatureButton"
+                                    << "TakeScreenshot";
+        QTest::newRow("capture") << "capturingFeatureButton"
+                                 << "StartRecord";
+        QTest::newRow("webcam") << "webcamCapturingFeatureButton"
+                                << "StartWebCameraRecord";
+        QTest::newRow("audio") << "audioCapturingFeatureButton"
+                               << "StartAudioRecord";
+    }
+
+    void featureButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, expected);
+        HostFixture host(Registration::InterfacesOnly);
+        auto launcher = host.ResolveLauncher();
+        RecordingHandler handler;
+        launcher.module->SetHandler(&handler);
+        launcher.module->Activate();
+        QVERIFY(QTest::qWaitForWindowExposed(launcher.sidebar));
+        auto* widget = launcher.sidebar->findChild<QPushButton*>(button);
+        QVERIFY(widget);
+        widget->click(); // additional buttons sit on pages of a stack that are not shown
+        QCOMPARE(handler.Calls(), QStringList{expected});
+    }
+
+    void closeButtonHidesAndOffersTutorialOnce()
+    {
+        HostFixture host(Registration::InterfacesOnly);
+        auto launcher = host.ResolveLauncher();
+        RecordingHandler handler;
+        launcher.module->SetHandler(&handler);
+        launcher.module->Activate();
+        QVERIFY(QTest::qWaitForWindowExposed(launcher.sidebar));
+        auto* close = launcher.sidebar->findChild<QPushButton*>("closeButton");
+        QVERIFY(close);
+
+        CallRecord::Clear();
+        QTest::mouseClick(close, Qt::LeftButton);
+        QCOMPARE(HostCalls(), QStringList({"Util::HideWindow(Sidebar)", "TutorialManager::IsTutorialShown(1)",
+                                           "TutorialManager::ShowTutorial(1)"}));
+        QCOMPARE(launcher.sidebar->GetUiState(), UI::Hidden);
+        QCOMPARE(host.settings->GetInt("Orb/Sidebar/sidebar_ui_state", -1), 2);
+
+        dynamic_cast<Zarvo::Orb::IShowActiveWindow&>(*launcher.module).ShowActiveWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(launcher.sidebar));
+        QCOMPARE(launcher.sidebar->GetUiState(), UI::Maximized);
+        CallRecord::Clear();
+        QTest::mouseClick(close, Qt::LeftButton);
+        QCOMPARE(HostCalls(), QStringList({"Util::HideWindow(Sidebar)", "TutorialManager::IsTutorialShown(1)"}));
+        QCOMPARE(handler.Calls(), QStringList());
+    }
+
+    void windowCloseQuits()
+    {
+        HostFixture host(Registration::InterfacesOnly);
+        auto launcher = host.ResolveLauncher();
+        launcher.module->Activate();
+        launcher.sidebar->close(); // no handler yet
+        RecordingHandler handler;
+        launcher.module->SetHandler(&handler);
+        launcher.sidebar->close();
+        QCOMPARE(handler.Calls(), QStringList{"Quit"});
+        QVERIFY(launcher.sidebar->isVisible());
+        QCOMPARE(launcher.sidebar->GetUiState(), UI::Maximized);
+    }
+
+    void dialogSignalsHoldHotkeysAndTray()
+    {
+        HostFixture host(Registration::SingleInstances);
+        auto launcher = host.ResolveLauncher();
+        RecordingHandler handler;
+        launcher.module->SetHandler(&handler);
+        emit launcher.sidebar->BeforeDialogShow();
+        QVERIFY(host.Resolve<Zarvo::Orb::GlobalHotkeyGuard>()->IsLocked());
+        QVERIFY(host.Resolve<Zarvo::Orb::UI::CaptureTrayIconBlocker>()->IsBlocked());
+        emit launcher.sidebar->AfterDialogShow();
+        QCOMPARE(HostCalls(), QStringList({"CaptureTrayIconBlocker::Block", "GlobalHotkeyGuard::Lock",
+                                           "CaptureTrayIconBlocker::Unblock", "GlobalHotkeyGuard::Unlock"}));
+    }
+
+    void featureRequest_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("send");
+        QTest::addColumn<bool>("failing");
+        QTest::newRow("sent") << "More cameras" << true << false;
+        QTest::newRow("spaces only") << "   " << true << false;
+        QTest::newRow("closed") << "Never mind" << false << false;
+        QTest::newRow("feedback throws") << "Anything" << true << true;
+    }
+
+    void featureRequest()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, send);
+        QFETCH(bool, failing);
+        HostFixture host(Registration::SingleInstances);
+        host.feedback->SetFailing(failing);
+        auto launcher = host.ResolveLauncher();
+        RecordingHandler handler;
+        launcher.module->SetHandler(&handler);
+        auto guard = host.Resolve<Zarvo::Orb::GlobalHotkeyGuard>();
+        auto blocker = host.Resolve<Zarvo::Orb::UI::CaptureTrayIconBlocker>();
+
+        QPointer<UI::FeatureRequestWindow> request;
+        bool heldWhileOpen = false, doneParentedToRequest = false;
+        WhenModal<UI::FeatureRequestWindow>(
+            [&](UI::FeatureRequestWindow* window)
+            {
+                request = window;
+                connect(window, &QObject::destroyed, [] { CallRecord::Add("Test::RequestWindowDestroyed"); });
+                heldWhileOpen = guard->IsLocked() && blocker->IsBlocked() && window->parentWidget() == launcher.sidebar;
+                window->findChild<QTextEdit*>("featureRequestTextEdit")->setPlainText(text);
+                if (send && !failing)
+                {
+                    WhenModal<UI::DoneWindow>(
+                        [&](UI::DoneWindow* done)
+                        {
+                            doneParentedToRequest =
+                                done->parentWidget() == request && guard->IsLocked() && blocker->IsBlocked();
+                            done->findChild<QPushButton*>("confirmButton")->click();
+                        });
+                }
+                window->findChild<QPushButton*>(send ? "sendButton" : "closeButton")->click();
+            });
+
+        CallRecord::Clear();
+        try
+        {
+            emit launcher.sidebar->AddFeaturesRequest();
+            QVERIFY(!failing);
+        }
+        catch (const std::runtime_error&)
+        {
+            QVERIFY(failing);
+        }
+
+        QVERIFY(heldWhileOpen);
+        QCOMPARE(doneParentedToRequest, send && !failing);
+        QVERIFY(request.isNull());
+        QVERIFY(!guard->IsLocked());
+        QVERIFY(!blocker->IsBlocked());
+        QStringList expected{"CaptureTrayIconBlocker::Block", "GlobalHotkeyGuard::Lock"};
+        if (send)
+            expected << "FeedbackController::SendFeedback(RequestFeatureFromSidebar)";
+        expected << "Test::RequestWindowDestroyed"
+                 << "GlobalHotkeyGuard::Unlock"
+                 << "CaptureTrayIconBlocker::Unblock";
+        QCOMPARE(HostCalls(), expected);
+        QList<QPair<QString, QString>> sent;
+        if (send && !failing)
+            sent.append({text, "RequestFeatureFromSidebar"});
+        QCOMPARE(host.feedback->Sent(), sent);
+    }
+};
+
+QTEST_MAIN(ControllerTest)
+#include "tst_controller.moc"
