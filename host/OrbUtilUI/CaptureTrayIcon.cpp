@@ -38,6 +38,7 @@ CaptureTrayIcon::CaptureTrayIcon(const std::shared_ptr<App::ICustomizationManage
     : d(std::make_unique<Impl>())
 {
     d->customizationManager = customizationManager;
+    qRegisterMetaType<QMenu*>();
 }
 
 CaptureTrayIcon::~CaptureTrayIcon()

@@ -1,0 +1,437 @@
+#include "launcher/PrefixTranslator.h"
+
+#include "CallRecord/CallRecord.h"
+#include "OrbHotkey/GlobalHotkeyGuard.h"
+#include "OrbHotkey/GlobalHotkeyManager.h"
+#include "OrbUiActionsController/ActionsController.h"
+#include "OrbUiAudioComponentInstallHelper/AudioComponentInstallHelper.h"
+#include "OrbUiMenu/CommonActions.h"
+#include "OrbUiParentProvider/ParentProvider.h"
+#include "OrbUiWindowPositionHelper/WindowPositionHelper.h"
+#include "OrbUserSettings/HotkeySettings.h"
+#include "OrbUserSettings/IHotkeySettingsObserver.h"
+#include "OrbUtilUI/CaptureTrayIcon.h"
+#include "OrbUtilUI/CaptureTrayIconBlocker.h"
+#include "StandIns/PresetStorage.h"
+#include "StandIns/StandIns.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+#include <QtTest>
+
+#include <functional>
+
+using namespace Zarvo::Orb;
+using Zarvo::Host::CallRecord;
+
+namespace
+{
+// Writes every notification as "Operation(args)".
+class RecordingObserver : public IHotkeySettingsObserver
+{
+public:
+    QStringList calls;
+    std::function<void()> onCall;
+
+    void OnGlobalHotkeyStartStopCaptureChanged(const std::string& t) override { Add("Capture", t); }
+    void OnGlobalHotkeyStartStopAudioCaptureChanged(const std::string& t) override { Add("AudioCapture", t); }
+    void OnGlobalHotkeyStartStopWebCameraCaptureChanged(const std::string& t) override { Add("WebCamera", t); }
+    void OnGlobalHotkeyStartStopStreamingChanged(const std::string& t) override { Add("Streaming", t); }
+    void OnGlobalHotkeyPauseResumeCaptureChanged(const std::string& t) override { Add("PauseResume", t); }
+    void OnGlobalHotkeyTakeScreenshotChanged(const std::string& t) override { Add("Screenshot", t); }
+    void OnGlobalHotkeyShowHideOverlaysChanged(const std::string& t) override { Add("Overlays", t); }
+    void OnHotkeyForFastPresetChanged(const std::string& id, const std::string& t) override
+    {
+        Add("FastPreset", id + ", " + t);
+    }
+    void OnHotkeyEnableStateChanged(bool enabled) override { Add("EnableState", enabled ? "true" : "false"); }
+
+private:
+    void Add(const char* operation, const std::string& argument)
+    {
+        calls << QStringLiteral("%1(%2)").arg(QLatin1String(operation), QString::fromStdString(argument));
+        if (onCall)
+        {
+            onCall();
+        }
+    }
+};
+
+using Getter = std::string (HotkeySettings::*)() const;
+using Setter = void (HotkeySettings::*)(const std::string&);
+struct HotkeySlot
+{
+    Getter get;
+    Setter set;
+};
+const HotkeySlot Slots[] = {
+    {&HotkeySettings::GetGlobalHotkeyStartStopCapture, &HotkeySettings::SetGlobalHotkeyStartStopCapture},
+    {&HotkeySettings::GetGlobalHotkeyStartStopAudioCapture, &HotkeySettings::SetGlobalHotkeyStartStopAudioCapture},
+    {&HotkeySettings::GetGlobalHotkeyStartStopWebCameraCapture,
+     &HotkeySettings::SetGlobalHotkeyStartStopWebCameraCapture},
+    {&HotkeySettings::GetGlobalHotkeyStartStopStreaming, &HotkeySettings::SetGlobalHotkeyStartStopStreaming},
+    {&HotkeySettings::GetGlobalHotkeyPauseResumeCapture, &HotkeySettings::SetGlobalHotkeyPauseResumeCapture},
+    {&HotkeySettings::GetGlobalHotkeyTakeScreenshot, &HotkeySettings::SetGlobalHotkeyTakeScreenshot},
+    {&HotkeySettings::GetGlobalHotkeyShowHideOverlays, &HotkeySettings::SetGlobalHotkeyShowHideOverlays},
+};
+} // namespace
+
+class TestHostStandIns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void actionsControllerMakesTriggerableActions();
+    void actionsControllerRereadsTextsOnLanguageChange();
+    void commonTableHoldsWhatMenusPlace();
+    void hotkeySettingsStoreAndNotify_data();
+    void hotkeySettingsStoreAndNotify();
+    void hotkeySettingsPresetAndEnableState();
+    void hotkeySettingsObserverRegistration();
+    void guardHoldsHotkeysBack();
+    void trayIconHoldsMenuAndBlockerDisablesIt();
+    void parentProviderKeepsStack();
+    void windowPositionHelperRemembers();
+    void audioHelperShowsApplicableAction_data();
+    void audioHelperShowsApplicableAction();
+    void presetStorageMatchesHotkeyIds();
+
+private:
+    std::shared_ptr<Zarvo::Host::InMemoryApplicationSettingsManager> settings;
+};
+
+void TestHostStandIns::init()
+{
+    settings = std::make_shared<Zarvo::Host::InMemoryApplicationSettingsManager>();
+    CallRecord::Clear();
+}
+
+void TestHostStandIns::cleanup()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestHostStandIns::actionsControllerMakesTriggerableActions()
+{
+    UI::ActionsController::ActionsController controller(std::make_shared<Zarvo::Host::CustomizationManager>(),
+                                                        std::make_shared<Zarvo::Host::StatisticsManager>());
+    controller.CreateActions({
+        {QStringLiteral("ActionB"), [] { return QStringLiteral("Bee"); }, QKeySequence(QStringLiteral("Ctrl+B"))},
+        {QStringLiteral("ActionA"), [] { return QStringLiteral("Ay"); }, {}},
+        {QStringLiteral("ActionB"), [] { return QStringLiteral("Second Bee"); }, {}},
+    });
+
+    QCOMPARE(controller.GetActionIds(), QStringList({"ActionB", "ActionA"}));
+    QVERIFY(!controller.GetActionById(QStringLiteral("ActionC")));
+    auto* action = controller.GetActionById(QStringLiteral("ActionB"));
+    QCOMPARE(action->objectName(), QStringLiteral("ActionB"));
+    QCOMPARE(action->text(), QStringLiteral("Bee"));
+    QCOMPARE(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+B")));
+
+    QSignalSpy triggered(&controller, &UI::ActionsController::ActionsController::ActionTriggered);
+    action->trigger();
+    QCOMPARE(triggered.size(), 1);
+    QCOMPARE(triggered.first().first().toString(), QStringLiteral("ActionB"));
+    QCOMPARE(CallRecord::Calls(),
+             QStringList({"ActionsController::CreateActions(3)", "StatisticsManager::SendEvent(Action, ActionB)"}));
+}
+
+void TestHostStandIns::actionsControllerRereadsTextsOnLanguageChange()
+{
+    UI::ActionsController::ActionsController controller(nullptr, nullptr);
+    controller.CreateActions(
+        {{QStringLiteral("ActionA"), [] { return QCoreApplication::translate("Test", "Open"); }, {}}});
+    auto* action = controller.GetActionById(QStringLiteral("ActionA"));
+    {
+        const LauncherTest::ScopedTranslator translator(QStringLiteral("fr:"), {QStringLiteral("Test")});
+        QCOMPARE(action->text(), QStringLiteral("fr:Open"));
+    }
+    QCOMPARE(action->text(), QStringLiteral("Open"));
+}
+
+void TestHostStandIns::commonTableHoldsWhatMenusPlace()
+{
+    QStringList ids;
+    for (const auto& entry : UI::Action::GetCommonActionParameters())
+    {
+        QVERIFY2(!ids.contains(entry.id), qPrintable(entry.id));
+        QVERIFY(entry.text && !entry.text().isEmpty());
+        ids << entry.id;
+    }
+    for (const auto* id :
+         {"ActionShowActiveWindow", "ActionPreferences", "ActionQuit", "ActionInstallAudioComponent",
+          "ActionUninstallAudioComponent", "ActionHelpCenter", "ActionAbout", "ActionShowStyleSheetEditor"})
+    {
+        QVERIFY2(ids.contains(QLatin1String(id)), id);
+    }
+}
+
+void TestHostStandIns::hotkeySettingsStoreAndNotify_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("defaultValue");
+    QTest::addColumn<QString>("notification");
+
+    QTest::newRow("capture") << 0 << "Orb/Hotkeys/captureStartStop"
+                             << "Ctrl+Shift+R"
+                             << "Capture";
+    QTest::newRow("audio") << 1 << "Orb/Hotkeys/audioCaptureStartStop"
+                           << "Ctrl+Shift+A"
+                           << "AudioCapture";
+    QTest::newRow("webcam") << 2 << "Orb/Hotkeys/webCameraCaptureStartStop"
+                            << "Ctrl+Shift+W"
+                            << "WebCamera";
+    QTest::newRow("streaming") << 3 << "Orb/Hotkeys/streamingStartStop"
+                               << ""
+                               << "Streaming";
+    QTest::newRow("pause") << 4 << "Orb/Hotkeys/pauseResumeCapture"
+                           << "Ctrl+Shift+P"
+                           << "PauseResume";
+    QTest::newRow("screenshot") << 5 << "Orb/Hotkeys/takeScreenshot"
+                                << "Ctrl+Shift+S"
+                                << "Screenshot";
+    QTest::newRow("overlays") << 6 << "Orb/Hotkeys/showHideOverlays"
+                              << "Ctrl+Shift+O"
+                              << "Overlays";
+}
+
+void TestHostStandIns::hotkeySettingsStoreAndNotify()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, key);
+    QFETCH(QString, defaultValue);
+    QFETCH(QString, notification);
+    const auto [get, set] = Slots[slot];
+
+    HotkeySettings hotkeys(settings);
+    QCOMPARE(QString::fromStdString((hotkeys.*get)()), defaultValue);
+    // Defaults must survive the portable round trip the launcher puts them through.
+    QCOMPARE(QKeySequence::fromString(defaultValue, QKeySequence::PortableText).toString(QKeySequence::PortableText),
+             defaultValue);
+
+    RecordingObserver observer;
+    hotkeys.RegisterEventHandler(&observer);
+    (hotkeys.*set)("Ctrl+Alt+F9");
+    (hotkeys.*set)("Ctrl+Alt+F9");
+    QCOMPARE(observer.calls, QStringList{notification + "(Ctrl+Alt+F9)"});
+    QCOMPARE(settings->GetString(key.toStdString(), {}), std::string("Ctrl+Alt+F9"));
+    QCOMPARE(CallRecord::CallsStartingWith(QStringLiteral("ApplicationSettings::Set")).size(), 1);
+
+    // Another reader of the same store sees the stored value.
+    QCOMPARE(QString::fromStdString((HotkeySettings(settings).*get)()), QStringLiteral("Ctrl+Alt+F9"));
+    hotkeys.UnregisterEventHandler(&observer);
+}
+
+void TestHostStandIns::hotkeySettingsPresetAndEnableState()
+{
+    HotkeySettings hotkeys(settings);
+    RecordingObserver observer;
+    hotkeys.RegisterEventHandler(&observer);
+
+    QCOMPARE(hotkeys.GetHotkeyForFastPreset("preset-1"), std::string());
+    hotkeys.SetHotkeyForFastPreset("preset-1", "Ctrl+1");
+    hotkeys.SetHotkeyForFastPreset("preset-1", "Ctrl+1");
+    QVERIFY(hotkeys.AreHotkeysEnabled());
+    hotkeys.SetHotkeysEnabled(false);
+    hotkeys.SetHotkeysEnabled(false);
+
+    QCOMPARE(observer.calls, QStringList({"FastPreset(preset-1, Ctrl+1)", "EnableState(false)"}));
+    const HotkeySettings reread(settings);
+    QCOMPARE(reread.GetHotkeyForFastPreset("preset-1"), std::string("Ctrl+1"));
+    QVERIFY(!reread.AreHotkeysEnabled());
+    hotkeys.UnregisterEventHandler(&observer);
+}
+
+void TestHostStandIns::hotkeySettingsObserverRegistration()
+{
+    HotkeySettings hotkeys(settings);
+    RecordingObserver first;
+    RecordingObserver second;
+    hotkeys.RegisterEventHandler(&first);
+    hotkeys.RegisterEventHandler(&first);
+    hotkeys.RegisterEventHandler(&second);
+    // An observer leaving from inside its own notification must not disturb the others.
+    first.onCall = [&]
+    {
+        hotkeys.UnregisterEventHandler(&first);
+    };
+
+    hotkeys.SetGlobalHotkeyTakeScreenshot("F5");
+    hotkeys.SetGlobalHotkeyTakeScreenshot("F6");
+
+    QCOMPARE(first.calls, QStringList{"Screenshot(F5)"});
+    QCOMPARE(second.calls, QStringList({"Screenshot(F5)", "Screenshot(F6)"}));
+    hotkeys.UnregisterEventHandler(&second);
+}
+
+void TestHostStandIns::guardHoldsHotkeysBack()
+{
+    const auto manager = std::make_shared<GlobalHotkeyManager>();
+    QSignalSpy fired(manager.get(), &GlobalHotkeyManager::HotkeyTriggered);
+    auto guard = std::make_unique<GlobalHotkeyGuard>(manager, std::make_shared<HotkeySettings>(settings));
+
+    guard->Lock();
+    guard->Lock();
+    guard->Unlock();
+    QCOMPARE(guard->LockDepth(), 1);
+    QVERIFY(!manager->Fire(QStringLiteral("takeScreenshot")));
+    guard->Unlock();
+    guard->Unlock();
+    QVERIFY(!guard->IsLocked());
+    QVERIFY(manager->Fire(QStringLiteral("takeScreenshot")));
+    QCOMPARE(fired.size(), 1);
+    QCOMPARE(fired.first().first().value<Zarvo::App::GlobalHotkey>().GetId(), QStringLiteral("takeScreenshot"));
+
+    // A guard destroyed while locked lets hotkeys through again.
+    guard->Lock();
+    guard.reset();
+    QVERIFY(manager->Fire(QStringLiteral("captureStartStop")));
+    QCOMPARE(CallRecord::CallsStartingWith(QStringLiteral("GlobalHotkeyGuard::")).size(), 6);
+}
+
+void TestHostStandIns::trayIconHoldsMenuAndBlockerDisablesIt()
+{
+    const auto icon = std::make_shared<UI::CaptureTrayIcon>(std::make_shared<Zarvo::Host::CustomizationManager>());
+    auto blocker = std::make_unique<UI::CaptureTrayIconBlocker>(icon);
+    QMenu first;
+    QMenu second;
+    QSignalSpy changed(icon.get(), &UI::CaptureTrayIcon::TrayMenuChanged);
+
+    icon->SetTrayMenu(&first);
+    QCOMPARE(icon->GetTrayMenu(), &first);
+    blocker->Block();
+    blocker->Block();
+    blocker->Unblock();
+    QCOMPARE(blocker->BlockDepth(), 1);
+    QVERIFY(!first.isEnabled());
+
+    // Swapping menus while blocked hands the old one back usable and blocks the new one.
+    icon->SetTrayMenu(&second);
+    QVERIFY(first.isEnabled());
+    QVERIFY(!second.isEnabled());
+    blocker->Unblock();
+    blocker->Unblock();
+    QVERIFY(second.isEnabled());
+    QVERIFY(!icon->IsBlocked());
+
+    blocker->Block();
+    blocker.reset();
+    QVERIFY(second.isEnabled());
+
+    icon->ResetTrayMenu();
+    QVERIFY(!icon->GetTrayMenu());
+    QCOMPARE(changed.size(), 3);
+    {
+        QMenu shortLived;
+        icon->SetTrayMenu(&shortLived);
+    }
+    QVERIFY(!icon->GetTrayMenu());
+    QVERIFY(!icon->GetSystemTrayIcon());
+}
+
+void TestHostStandIns::parentProviderKeepsStack()
+{
+    using UI::ParentProvider;
+    ParentProvider provider;
+    QWidget panel;
+    panel.setObjectName(QStringLiteral("Sidebar"));
+    QWidget dialog;
+    auto* doomed = new QWidget;
+
+    provider.PushIndirectParent(&panel, ParentProvider::Positioning::Independent, ParentProvider::TaskbarIcon::Hidden,
+                                ParentProvider::StaysOnTop::FollowParent);
+    provider.PushIndirectParent(&dialog, ParentProvider::Positioning::WithParent, ParentProvider::TaskbarIcon::Shown,
+                                ParentProvider::StaysOnTop::Always);
+    provider.PushIndirectParent(doomed, ParentProvider::Positioning::WithParent, ParentProvider::TaskbarIcon::Shown,
+                                ParentProvider::StaysOnTop::Never);
+    provider.PushIndirectParent(&panel, ParentProvider::Positioning::Independent, ParentProvider::TaskbarIcon::Hidden,
+                                ParentProvider::StaysOnTop::FollowParent);
+    delete doomed;
+
+    auto entries = provider.GetParentedWindows();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries.at(0).window, &dialog);
+    QCOMPARE(entries.at(1).window, &panel);
+    QCOMPARE(entries.at(1).staysOnTop, ParentProvider::StaysOnTop::FollowParent);
+
+    provider.RemoveParent(&panel);
+    provider.RemoveParent(&panel);
+    QVERIFY(!provider.IsParented(&panel));
+    QVERIFY(provider.IsParented(&dialog));
+    QCOMPARE(CallRecord::Calls().first(), QStringLiteral("ParentProvider::PushIndirectParent(Sidebar, 1, 0, 2)"));
+    QCOMPARE(CallRecord::Calls().last(), QStringLiteral("ParentProvider::RemoveParent(Sidebar)"));
+}
+
+void TestHostStandIns::windowPositionHelperRemembers()
+{
+    UI::WindowPositionHelper helper;
+    QWidget window;
+    window.setObjectName(QStringLiteral("Sidebar"));
+    QVERIFY(!helper.GetPreviousPosition(&window));
+
+    window.move(40, 50);
+    helper.UpdatePreviousPosition(&window);
+    window.move(70, 80);
+    QCOMPARE(helper.GetPreviousPosition(&window), std::optional<QPoint>(QPoint(40, 50)));
+    helper.UpdatePreviousPosition(&window);
+    QCOMPARE(helper.GetPreviousPosition(&window), std::optional<QPoint>(QPoint(70, 80)));
+    QCOMPARE(CallRecord::Calls().first(), QStringLiteral("WindowPositionHelper::UpdatePreviousPosition(Sidebar)"));
+}
+
+void TestHostStandIns::audioHelperShowsApplicableAction_data()
+{
+    QTest::addColumn<bool>("installed");
+    QTest::newRow("not installed") << false;
+    QTest::newRow("installed") << true;
+}
+
+void TestHostStandIns::audioHelperShowsApplicableAction()
+{
+    QFETCH(bool, installed);
+    const auto provider = std::make_shared<Zarvo::Host::AudioProvider>();
+    provider->SetAudioComponentInstalled(installed);
+    UI::AudioComponentInstallHelper helper(provider);
+    QAction install;
+    install.setObjectName(QStringLiteral("ActionInstallAudioComponent"));
+    QAction uninstall;
+
+    helper.RegisterAction(&install, UI::AudioComponentInstallHelper::Install);
+    helper.RegisterAction(&uninstall, UI::AudioComponentInstallHelper::Uninstall);
+    helper.RegisterAction(nullptr, UI::AudioComponentInstallHelper::Install);
+    QCOMPARE(install.isVisible(), !installed);
+    QCOMPARE(install.isEnabled(), !installed);
+    QCOMPARE(uninstall.isVisible(), installed);
+
+    provider->SetAudioComponentInstalled(!installed);
+    helper.UnregisterAction(&uninstall);
+    helper.Refresh();
+    QCOMPARE(install.isVisible(), installed);
+    QCOMPARE(uninstall.isVisible(), installed);
+    QCOMPARE(CallRecord::Calls().first(),
+             QStringLiteral("AudioComponentInstallHelper::RegisterAction(ActionInstallAudioComponent, 0)"));
+}
+
+void TestHostStandIns::presetStorageMatchesHotkeyIds()
+{
+    Zarvo::Host::PresetStorage storage;
+    const auto unbound = std::make_shared<Zarvo::Host::Preset>(QStringLiteral("Unbound"), "");
+    const auto bound = std::make_shared<Zarvo::Host::Preset>(QStringLiteral("Bound"), "preset-1");
+    storage.Add(unbound);
+    storage.Add(bound);
+
+    QCOMPARE(storage.GetPresets().size(), std::size_t(2));
+    QCOMPARE(storage.GetPresetByHotkeyId("preset-1"), std::shared_ptr<const CapturePreset::IPreset>(bound));
+    QVERIFY(!storage.GetPresetByHotkeyId(""));
+    QVERIFY(!storage.GetPresetByHotkeyId("preset-2"));
+    bound->Start();
+    QCOMPARE(bound->StartCount(), 1);
+}
+
+QTEST_MAIN(TestHostStandIns)
+#include "tst_hoststandins.moc"
