@@ -37,19 +37,10 @@ QPoint DecodePoint(const std::vector<uint8_t>& bytes)
     const QByteArray data = Zarvo::Orb::ByteArrayConverter<QByteArray>()(bytes);
     QDataStream stream(data);
     stream.setVersion(PointStreamVersion);
-    // Read each coordinate on its own: a short read must leave 0, not a partial value.
+    // A coordinate the bytes do not hold stays 0.
     qint32 x = 0;
     qint32 y = 0;
-    stream >> x;
-    if (stream.status() != QDataStream::Ok)
-    {
-        return QPoint(0, 0);
-    }
-    stream >> y;
-    if (stream.status() != QDataStream::Ok)
-    {
-        y = 0;
-    }
+    stream >> x >> y;
     return QPoint(x, y);
 }
 
