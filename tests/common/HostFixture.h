@@ -23,6 +23,8 @@
 #include "OrbUtilUI/MainMenuBar.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -30,10 +32,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-
-class QAction;
-class QMenu;
-class QMenuBar;
 
 namespace Zarvo::Orb::Module::Launcher::UI
 {
