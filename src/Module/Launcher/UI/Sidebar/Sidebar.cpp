@@ -1,0 +1,395 @@
+#include "Module/Launcher/UI/Sidebar/Sidebar.h"
+
+#include "Module/Launcher/UI/Sidebar/SidebarImpl.h"
+#include "Module/Launcher/UI/Sidebar/SidebarUi.h"
+
+#include "OrbUiActionsController/ActionsController.h"
+#include "OrbUtilUI/WindowUtil.h"
+#include "ZarvoWidget/Util.h"
+#include "ZarvoWidget/ZFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTimerEvent>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace Zarvo::Orb::Module::Launcher::UI
+{
+using namespace SidebarDetail;
+
+Sidebar::Sidebar(const std::shared_ptr<Zarvo::Orb::UI::ActionsController::ActionsController>& actionsController,
+                 const std::shared_ptr<Zarvo::App::IApplicationSettingsManager>& settingsManager,
+                 const std::shared_ptr<Zarvo::App::ICustomizationManager>& customizationManager,
+                 const std::shared_ptr<Zarvo::App::ILinksOpener>& linksOpener, QWidget* parent)
+    : QMainWindow(parent, Qt::WindowFlags())
+    , d(std::make_unique<Impl>(this, actionsController, settingsManager, customizationManager, linksOpener))
+{
+    hide();
+    setObjectName(QStringLiteral("Sidebar"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    Zarvo::Orb::UI::Util::AttachAutoMaskHelper(this);
+    Zarvo::Orb::UI::Util::FixWindowOffscreenJumps(this);
+
+    UI* ui = d->ui.get();
+    connect(ui->tailButton, &QPushButton::clicked, this, [this] { d->ToggleUiState(); });
+    connect(ui->settingsButton, &QPushButton::clicked, this, [this] { d->TriggerPreferences(); });
+    connect(ui->closeButton, &QPushButton::clicked, this, [this] { emit CloseRequest(CloseButton); });
+    connect(ui->plusButton, &QPushButton::clicked, this, [this] { d->ShowCustomizationDialog(); });
+    connect(ui->triangleButton, &QPushButton::clicked, this, [this] { d->ShowCustomizationDialog(); });
+    connect(&d->geometryAnimation, &QAbstractAnimation::stateChanged, this,
+            [this](QAbstractAnimation::State newState, QAbstractAnimation::State oldState)
+            { d->OnAnimationStateChanged(newState, oldState); });
+    connect(&d->geometryAnimation, &QAbstractAnimation::finished, this, [this] { d->OnAnimationFinished(); });
+
+    // The style sheet sets the size properties at polish time; docking below needs them.
+    ensurePolished();
+    resize(1, 1);
+
+    for (QWidget* child : findChildren<QWidget*>())
+    {
+        child->installEventFilter(this);
+    }
+
+    d->RestoreFromSettings();
+
+    setFocusPolicy(Qt::ClickFocus);
+    d->RetranslateUi();
+
+    for (const char* id : {"ActionPreferences", "ActionQuit"})
+    {
+        if (QAction* action = d->actionsController->GetActionById(QLatin1String(id)))
+        {
+            addAction(action);
+        }
+    }
+}
+
+Sidebar::~Sidebar()
+{
+    d->SaveSettings();
+
+    // The Impl dies before QWidget deletes the children: nothing may reach it afterwards.
+    d->geometryAnimation.disconnect(this);
+    d->geometryAnimation.stop();
+    for (QWidget* child : findChildren<QWidget*>())
+    {
+        child->removeEventFilter(this);
+    }
+    if (d->dragWatchTimerId != -1)
+    {
+        killTimer(d->dragWatchTimerId);
+        d->dragWatchTimerId = -1;
+    }
+    delete takeCentralWidget();
+}
+
+void Sidebar::SetMainFeatures(const std::vector<std::shared_ptr<IFeature>>& features)
+{
+    // The replaced buttons go with the layout; their tooltip functions must not outlive them.
+    d->DropTooltipUpdaters(d->ui->mainFeatureButtons);
+    d->ui->mainFeatureButtons.clear();
+    ::Util::cleanupLayout(d->ui->mainFeatureFrame->layout());
+
+    if (&features != &d->mainFeatures)
+    {
+        d->mainFeatures = features;
+    }
+    for (const auto& feature : d->mainFeatures)
+    {
+        d->AddFeatureButton(feature, Main);
+    }
+    d->SetScreenEdge(d->screenEdge);
+    d->RetranslateUi();
+}
+
+void Sidebar::SetAdditionalFeatures(const std::vector<std::shared_ptr<IFeature>>& features)
+{
+    QStackedWidget* stack = d->ui->additionalFeatureStack;
+    for (int index = stack->count() - 1; index >= 0; --index)
+    {
+        QWidget* page = stack->widget(index);
+        if (page != d->ui->plusButton)
+        {
+            stack->removeWidget(page);
+            page->deleteLater();
+        }
+    }
+    d->DropTooltipUpdaters(d->ui->additionalFeatureButtons);
+    d->ui->additionalFeatureButtons.clear();
+
+    if (&features != &d->additionalFeatures)
+    {
+        d->additionalFeatures = features;
+    }
+    for (const auto& feature : d->additionalFeatures)
+    {
+        d->AddFeatureButton(feature, Additional);
+    }
+    d->ui->SetCurrentAdditionalFeature(QString::fromStdString(d->settings.ReadAdditionalFeatureId()));
+    d->RetranslateUi();
+}
+
+void Sidebar::SetFeatureHotkeyById(const QString& featureId, const QString& hotkeyText)
+{
+    const bool known = d->hotkeysById.count(featureId) != 0;
+    d->hotkeysById[featureId] = hotkeyText;
+    if (known)
+    {
+        for (const auto& [id, updater] : d->hotkeyTooltipUpdaters)
+        {
+            updater.update();
+        }
+    }
+}
+
+SidebarUiState Sidebar::GetUiState() const
+{
+    return d->uiState;
+}
+
+void Sidebar::SetUiState(SidebarUiState state)
+{
+    switch (state)
+    {
+    case Maximized:
+        Zarvo::Orb::UI::Util::ShowRaisedWindow(this);
+        d->Expand(Animate | RecomputeEdge);
+        break;
+    case Compacted:
+        Zarvo::Orb::UI::Util::ShowRaisedWindow(this);
+        d->Compact(Animate | RecomputeEdge);
+        break;
+    case Hidden:
+        d->uiState = Hidden;
+        Zarvo::Orb::UI::Util::HideWindow(this);
+        break;
+    }
+    d->SaveSettings();
+}
+
+int Sidebar::GetVerticalLauncherMaximumWidth() const
+{
+    return verticalLauncherMaximumWidth;
+}
+
+int Sidebar::GetVerticalLauncherMinimumWidth() const
+{
+    return verticalLauncherMinimumWidth;
+}
+
+int Sidebar::GetVerticalLauncherMaximumHeight() const
+{
+    return verticalLauncherMaximumHeight;
+}
+
+int Sidebar::GetVerticalLauncherMinimumHeight() const
+{
+    return verticalLauncherMinimumHeight;
+}
+
+int Sidebar::GetHorizontalLauncherMaximumWidth() const
+{
+    return horizontalLauncherMaximumWidth;
+}
+
+int Sidebar::GetHorizontalLauncherMinimumWidth() const
+{
+    return horizontalLauncherMinimumWidth;
+}
+
+int Sidebar::GetHorizontalLauncherMaximumHeight() const
+{
+    return horizontalLauncherMaximumHeight;
+}
+
+int Sidebar::GetHorizontalLauncherMinimumHeight() const
+{
+    return horizontalLauncherMinimumHeight;
+}
+
+void Sidebar::SetVerticalLauncherMaximumWidth(const int& value)
+{
+    verticalLauncherMaximumWidth = value;
+}
+
+void Sidebar::SetVerticalLauncherMinimumWidth(const int& value)
+{
+    verticalLauncherMinimumWidth = value;
+}
+
+void Sidebar::SetVerticalLauncherMaximumHeight(const int& value)
+{
+    verticalLauncherMaximumHeight = value;
+}
+
+void Sidebar::SetVerticalLauncherMinimumHeight(const int& value)
+{
+    verticalLauncherMinimumHeight = value;
+}
+
+void Sidebar::SetHorizontalLauncherMaximumWidth(const int& value)
+{
+    horizontalLauncherMaximumWidth = value;
+}
+
+void Sidebar::SetHorizontalLauncherMinimumWidth(const int& value)
+{
+    horizontalLauncherMinimumWidth = value;
+}
+
+void Sidebar::SetHorizontalLauncherMaximumHeight(const int& value)
+{
+    horizontalLauncherMaximumHeight = value;
+}
+
+void Sidebar::SetHorizontalLauncherMinimumHeight(const int& value)
+{
+    horizontalLauncherMinimumHeight = value;
+}
+
+bool Sidebar::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* child = qobject_cast<QWidget*>(watched);
+    if (!d || !child)
+    {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    switch (event->type())
+    {
+    case QEvent::MouseButtonPress:
+        mousePressEvent(static_cast<QMouseEvent*>(event));
+        // Let the child see the press too, so a plain click still works.
+        event->ignore();
+        return false;
+    case QEvent::MouseButtonRelease:
+        if (d->dragging)
+        {
+            // Swallowing the release keeps a drag that began on a button from clicking it.
+            child->setAttribute(Qt::WA_UnderMouse, false);
+            setFocus(Qt::OtherFocusReason);
+            mouseReleaseEvent(static_cast<QMouseEvent*>(event));
+            return true;
+        }
+        return false;
+    case QEvent::MouseMove:
+        if (d->leftButtonPressed)
+        {
+            child->setAttribute(Qt::WA_UnderMouse, false);
+            mouseMoveEvent(static_cast<QMouseEvent*>(event));
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void Sidebar::timerEvent(QTimerEvent* event)
+{
+    if (!d || event->timerId() != d->dragWatchTimerId)
+    {
+        QMainWindow::timerEvent(event);
+        return;
+    }
+    // A release outside the panel never reaches it; end such a drag here.
+    if (d->dragging && QGuiApplication::mouseButtons() != Qt::LeftButton)
+    {
+        d->EndDrag();
+    }
+}
+
+void Sidebar::mousePressEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+    {
+        QMainWindow::mousePressEvent(event);
+        return;
+    }
+    d->leftButtonPressed = true;
+    d->dragOffset = event->globalPos() - frameGeometry().topLeft();
+    event->accept();
+}
+
+void Sidebar::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || !d->leftButtonPressed)
+    {
+        QMainWindow::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint newPosition = event->globalPos() - d->dragOffset;
+    // A small jitter during a click must not move the panel.
+    if (!d->dragging && (pos() - newPosition).manhattanLength() < 8)
+    {
+        return;
+    }
+    move(newPosition);
+    event->accept();
+    d->dragging = true;
+}
+
+void Sidebar::mouseReleaseEvent(QMouseEvent* event)
+{
+    d->leftButtonPressed = false;
+    if (d->dragging)
+    {
+        d->EndDrag();
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Sidebar::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    emit CloseRequest(WindowClose);
+}
+
+void Sidebar::showEvent(QShowEvent* event)
+{
+#ifdef Q_OS_WIN
+    const auto window = reinterpret_cast<HWND>(winId());
+    SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) & ~WS_MINIMIZEBOX);
+#endif
+    if (d->dragWatchTimerId != -1)
+    {
+        killTimer(d->dragWatchTimerId);
+    }
+    d->dragWatchTimerId = startTimer(300, Qt::CoarseTimer);
+    QMainWindow::showEvent(event);
+    d->SnapToNearestEdge();
+}
+
+void Sidebar::hideEvent(QHideEvent* event)
+{
+    d->leftButtonPressed = false;
+    if (d->dragWatchTimerId != -1)
+    {
+        killTimer(d->dragWatchTimerId);
+        d->dragWatchTimerId = -1;
+    }
+    if (d->dragging)
+    {
+        d->EndDrag();
+    }
+    QMainWindow::hideEvent(event);
+}
+
+void Sidebar::changeEvent(QEvent* event)
+{
+    if (d && event->type() == QEvent::LanguageChange)
+    {
+        d->RetranslateUi();
+    }
+    QWidget::changeEvent(event);
+}
+} // namespace Zarvo::Orb::Module::Launcher::UI

@@ -1,0 +1,196 @@
+#include "Module/Launcher/UI/Sidebar/SidebarImpl.h"
+
+#include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/UI/SidebarCustomizationDialog.h"
+
+#include "Interfaces/ICustomizationManager.h"
+#include "OrbUiActionsController/ActionsController.h"
+#include "ZQtUtil/ZQtUtil.h"
+#include "ZarvoWidget/ZFrame.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace Zarvo::Orb::Module::Launcher::UI
+{
+using namespace SidebarDetail;
+
+Sidebar::Impl::Impl(Sidebar* q,
+                    const std::shared_ptr<Zarvo::Orb::UI::ActionsController::ActionsController>& actionsController,
+                    const std::shared_ptr<Zarvo::App::IApplicationSettingsManager>& settingsManager,
+                    const std::shared_ptr<Zarvo::App::ICustomizationManager>& customizationManager,
+                    const std::shared_ptr<Zarvo::App::ILinksOpener>& linksOpener)
+    : q(q)
+    , ui(std::make_unique<Sidebar::UI>(q))
+    , settings(settingsManager)
+    , actionsController(actionsController)
+    , customizationManager(customizationManager)
+    , linksOpener(linksOpener)
+    , geometryAnimation(q, QByteArrayLiteral("geometry"))
+{
+}
+
+void Sidebar::Impl::SetScreenEdge(ScreenEdge edge)
+{
+    ui->ClearLayouts();
+    ui->BuildLayoutForEdge(edge);
+    screenEdge = edge;
+    ui->ApplySidebarStyles(edge, uiState);
+}
+
+void Sidebar::Impl::Expand(ChangeStateFlags flags)
+{
+    ChangeState(Maximized, flags);
+}
+
+void Sidebar::Impl::Compact(ChangeStateFlags flags)
+{
+    ChangeState(Compacted, flags);
+}
+
+void Sidebar::Impl::ChangeState(SidebarUiState target, ChangeStateFlags flags)
+{
+    uiState = target;
+    const ScreenEdge edge =
+        (!flags.testFlag(RecomputeEdge) && screenEdge != None) ? screenEdge : GetNearestScreenEdge();
+    ApplyGeometry(edge, uiState, flags.testFlag(Animate));
+    ui->ApplySidebarStyles(edge, uiState);
+}
+
+void Sidebar::Impl::ToggleUiState()
+{
+    if (uiState == Compacted)
+    {
+        Expand(Animate | RecomputeEdge);
+    }
+    else if (uiState == Maximized)
+    {
+        Compact(Animate | RecomputeEdge);
+    }
+    SaveSettings();
+}
+
+void Sidebar::Impl::RetranslateUi()
+{
+    if (QAction* preferences = actionsController->GetActionById(QStringLiteral("ActionPreferences")))
+    {
+        ui->SetSettingsHotkeyText(preferences->shortcut().toString(QKeySequence::NativeText));
+    }
+    for (const auto& updater : plainTooltipUpdaters)
+    {
+        updater.update();
+    }
+    for (const auto& [id, updater] : hotkeyTooltipUpdaters)
+    {
+        updater.update();
+    }
+    ui->RetranslateUiTexts();
+    customizationManager->CustomizeWidget(q);
+}
+
+void Sidebar::Impl::TriggerPreferences()
+{
+    if (QAction* preferences = actionsController->GetActionById(QStringLiteral("ActionPreferences")))
+    {
+        preferences->activate(QAction::Trigger);
+    }
+}
+
+void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureType type)
+{
+    QWidget* parent =
+        type != Main ? static_cast<QWidget*>(ui->additionalFeatureStack) : static_cast<QWidget*>(ui->mainFeatureFrame);
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QStringLiteral("featureButton"));
+    const QString id = feature->GetId();
+    button->setObjectName(id + QStringLiteral("FeatureButton"));
+    button->setProperty("featureId", QVariant(id));
+    button->installEventFilter(q);
+    QObject::connect(button, &QPushButton::clicked, q, [feature] { feature->Execute(); });
+
+    if (type == Main)
+    {
+        ui->mainFeatureButtons.push_back(button);
+    }
+    else
+    {
+        ui->additionalFeatureButtons.push_back(button);
+        ui->additionalFeatureStack->addWidget(button);
+    }
+
+    if (hotkeysById.count(id) != 0)
+    {
+        auto updateTooltipWithHotkey = [this, button, feature]
+        {
+            const QString text = feature->GetText(FeatureTextRole::Tooltip)();
+            const auto hotkey = hotkeysById.find(feature->GetId());
+            const QString hotkeyText = hotkey != hotkeysById.end() ? hotkey->second : QString();
+            button->setToolTip(
+                QStringLiteral("%1 (%2)").arg(text, 0, QLatin1Char(' ')).arg(hotkeyText, 0, QLatin1Char(' ')));
+        };
+        updateTooltipWithHotkey();
+        hotkeyTooltipUpdaters[id] = TooltipUpdater{button, updateTooltipWithHotkey};
+    }
+    else
+    {
+        auto updatePlainTooltip = [button, feature]
+        {
+            button->setToolTip(feature->GetText(FeatureTextRole::Tooltip)());
+        };
+        updatePlainTooltip();
+        plainTooltipUpdaters.push_back(TooltipUpdater{button, updatePlainTooltip});
+    }
+}
+
+void Sidebar::Impl::DropTooltipUpdaters(const std::vector<QPushButton*>& buttons)
+{
+    const auto replaced = [&buttons](const TooltipUpdater& updater)
+    {
+        return std::find(buttons.begin(), buttons.end(), updater.button) != buttons.end();
+    };
+    plainTooltipUpdaters.erase(std::remove_if(plainTooltipUpdaters.begin(), plainTooltipUpdaters.end(), replaced),
+                               plainTooltipUpdaters.end());
+    for (auto it = hotkeyTooltipUpdaters.begin(); it != hotkeyTooltipUpdaters.end();)
+    {
+        it = replaced(it->second) ? hotkeyTooltipUpdaters.erase(it) : std::next(it);
+    }
+}
+
+void Sidebar::Impl::ShowCustomizationDialog()
+{
+    SidebarCustomizationDialog dialog(customizationManager, q);
+    dialog.SetFeatures(additionalFeatures);
+    dialog.SelectFeature(ui->CurrentAdditionalFeatureId());
+    dialog.move(Zarvo::Util::GetWidgetPosOnCurrentScreenCenter(dialog));
+
+    QObject::connect(&dialog, &SidebarCustomizationDialog::Showed, q, &Sidebar::BeforeDialogShow);
+    QObject::connect(&dialog, &SidebarCustomizationDialog::Hided, q, &Sidebar::AfterDialogShow);
+    QObject::connect(&dialog, &SidebarCustomizationDialog::FeatureSelectRequested, q,
+                     [this](const QString& id)
+                     { ui->SetCurrentAdditionalFeature(id.isEmpty() ? QString::fromLatin1(kPlusFeature) : id); });
+    QObject::connect(&dialog, &SidebarCustomizationDialog::FeatureClearRequested, q,
+                     [this] { ui->SetCurrentAdditionalFeature(QString::fromLatin1(kPlusFeature)); });
+    QObject::connect(&dialog, &SidebarCustomizationDialog::NewFeatureRequested, q,
+                     [this, &dialog]
+                     {
+                         dialog.accept();
+                         emit q->AddFeaturesRequest();
+                         ShowCustomizationDialog();
+                     });
+
+    dialog.exec();
+}
+
+void Sidebar::Impl::SaveSettings()
+{
+    settings.WriteUiState(uiState);
+    settings.WritePosition(q->pos());
+    settings.WriteScreenEdge(screenEdge);
+    settings.WriteAdditionalFeatureId(ui->CurrentAdditionalFeatureId().toStdString());
+}
+} // namespace Zarvo::Orb::Module::Launcher::UI

@@ -1,0 +1,230 @@
+#include "Module/Launcher/UI/Sidebar/SidebarUi.h"
+
+#include "ZQtUtil/ZQtUtil.h"
+#include "ZarvoWidget/Util.h"
+#include "ZarvoWidget/ZFrame.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <QVariant>
+
+#include <utility>
+
+namespace Zarvo::Orb::Module::Launcher::UI
+{
+namespace
+{
+template <class T, class... Args> T* MakeNamed(const char* objectName, Args&&... args)
+{
+    auto* object = new T(std::forward<Args>(args)...);
+    object->setObjectName(QLatin1String(objectName));
+    return object;
+}
+
+QBoxLayout* MakeBox(Qt::Orientation orientation, QWidget* frame)
+{
+    QBoxLayout* layout = nullptr;
+    if (orientation == Qt::Horizontal)
+    {
+        layout = new QHBoxLayout(frame);
+    }
+    else
+    {
+        layout = new QVBoxLayout(frame);
+    }
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    return layout;
+}
+
+void AddCentred(QBoxLayout* layout, QWidget* widget)
+{
+    layout->addStretch(0);
+    layout->addWidget(widget);
+    layout->addStretch(0);
+}
+} // namespace
+
+Sidebar::UI::UI(QMainWindow* window)
+    : window(window)
+{
+    mainFrame = MakeNamed<ZFrame>("mainFrame", window, Qt::WindowFlags());
+    tailAndBodyFrame = MakeNamed<ZFrame>("tailAndBodyFrame", mainFrame, Qt::WindowFlags());
+    tailButtonFrame = MakeNamed<ZFrame>("tailButtonFrame", mainFrame, Qt::WindowFlags());
+    bodyFrame = MakeNamed<ZFrame>("bodyFrame", mainFrame, Qt::WindowFlags());
+    tailButton = MakeNamed<QPushButton>("tailButton", tailButtonFrame);
+    bodyContentFrame = MakeNamed<ZFrame>("bodyContentFrame", bodyFrame, Qt::WindowFlags());
+    smallButtonsFrame = MakeNamed<ZFrame>("smallButtonsFrame", bodyContentFrame, Qt::WindowFlags());
+    settingsButton = MakeNamed<QPushButton>("settingsButton", smallButtonsFrame);
+    closeButton = MakeNamed<QPushButton>("closeButton", smallButtonsFrame);
+    mainFeatureFrame = MakeNamed<ZFrame>("mainFeatureFrame", bodyContentFrame, Qt::WindowFlags());
+    additionalFeatureFrame = MakeNamed<ZFrame>("additionalFeatureFrame", bodyContentFrame, Qt::WindowFlags());
+    additionalFeatureStack = MakeNamed<QStackedWidget>("additionalFeatureStack", additionalFeatureFrame);
+    plusButton = MakeNamed<QPushButton>("plusButton", additionalFeatureStack);
+    triangleButton = MakeNamed<QPushButton>("triangleButton", additionalFeatureFrame);
+
+    additionalFeatureStack->addWidget(plusButton);
+    triangleButton->setVisible(false);
+
+    BuildLayoutForEdge(Right);
+    window->setCentralWidget(mainFrame);
+    RetranslateUiTexts();
+}
+
+void Sidebar::UI::BuildLayoutForEdge(ScreenEdge edge)
+{
+    if (edge != Left && edge != Top && edge != Right && edge != Bottom)
+    {
+        return;
+    }
+    // "Along" runs parallel to the screen edge; the panel's content stacks that way.
+    const bool verticalEdge = edge == Left || edge == Right;
+    const Qt::Orientation along = verticalEdge ? Qt::Vertical : Qt::Horizontal;
+    const Qt::Orientation across = verticalEdge ? Qt::Horizontal : Qt::Vertical;
+    // On Left and Top the close button sits nearer the edge and the tail faces the screen's middle.
+    const bool mirrored = edge == Left || edge == Top;
+
+    QBoxLayout* smallButtons = MakeBox(across, smallButtonsFrame);
+    smallButtons->addWidget(mirrored ? closeButton : settingsButton);
+    smallButtons->addWidget(mirrored ? settingsButton : closeButton);
+
+    QBoxLayout* mainFeatures = MakeBox(along, mainFeatureFrame);
+    for (QPushButton* button : mainFeatureButtons)
+    {
+        mainFeatures->addWidget(button);
+    }
+
+    auto* additional = new QGridLayout(additionalFeatureFrame);
+    additional->setContentsMargins(0, 0, 0, 0);
+    additional->setSpacing(0);
+    additional->addWidget(additionalFeatureStack, 0, 0);
+    additional->addWidget(triangleButton, 0, 0);
+
+    QBoxLayout* bodyContent = MakeBox(along, bodyContentFrame);
+    const Qt::Alignment centred = verticalEdge ? Qt::AlignHCenter : Qt::AlignVCenter;
+    bodyContent->addWidget(smallButtonsFrame, 0, centred);
+    bodyContent->addWidget(mainFeatureFrame, 0, centred);
+    bodyContent->addWidget(additionalFeatureFrame, 0, centred);
+
+    AddCentred(MakeBox(along, bodyFrame), bodyContentFrame);
+    AddCentred(MakeBox(along, tailButtonFrame), tailButton);
+
+    QBoxLayout* tailAndBody = MakeBox(across, tailAndBodyFrame);
+    tailAndBody->addWidget(mirrored ? bodyFrame : tailButtonFrame);
+    tailAndBody->addWidget(mirrored ? tailButtonFrame : bodyFrame);
+
+    MakeBox(along, mainFrame)->addWidget(tailAndBodyFrame);
+}
+
+void Sidebar::UI::ClearLayouts()
+{
+    for (ZFrame* frame : {smallButtonsFrame, mainFeatureFrame, additionalFeatureFrame, bodyFrame, bodyContentFrame,
+                          tailButtonFrame, tailAndBodyFrame, mainFrame})
+    {
+        if (QLayout* layout = frame->layout())
+        {
+            ::Util::clearLayout(layout);
+            delete layout;
+        }
+    }
+}
+
+void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
+{
+    QString edgeText = QStringLiteral("Right");
+    switch (edge)
+    {
+    case Left:
+        edgeText = QStringLiteral("Left");
+        break;
+    case Top:
+        edgeText = QStringLiteral("Top");
+        break;
+    case Bottom:
+        edgeText = QStringLiteral("Bottom");
+        break;
+    default:
+        break;
+    }
+    const bool compacted = state == Compacted;
+    const QString stateText = compacted ? QStringLiteral("Compacted") : QStringLiteral("Maximized");
+
+    QList<QWidget*> widgets{window};
+    widgets += window->findChildren<QWidget*>();
+    for (QWidget* widget : widgets)
+    {
+        Zarvo::Util::ApplyWidgetStyle(widget, edgeText, "Edge");
+        Zarvo::Util::ApplyWidgetStyle(widget, stateText, "State");
+    }
+
+    QPushButton* button = tailButton;
+    tailTooltipSetter = [button, compacted]
+    {
+        button->setToolTip(compacted ? QCoreApplication::translate("Sidebar", "Expand")
+                                     : QCoreApplication::translate("Sidebar", "Compact"));
+    };
+    tailTooltipSetter();
+}
+
+void Sidebar::UI::RetranslateUiTexts()
+{
+    plusButton->setToolTip(QCoreApplication::translate("Sidebar", "Additional functional"));
+    closeButton->setToolTip(QCoreApplication::translate("Sidebar", "Close"));
+    SetSettingsHotkeyText(settingsHotkeyText);
+    if (tailTooltipSetter)
+    {
+        tailTooltipSetter();
+    }
+}
+
+void Sidebar::UI::SetSettingsHotkeyText(const QString& text)
+{
+    settingsHotkeyText = text;
+    settingsButton->setToolTip(QCoreApplication::translate("Sidebar", "Settings (%1)").arg(text, 0, QLatin1Char(' ')));
+}
+
+void Sidebar::UI::SetCurrentAdditionalFeature(const QString& id)
+{
+    if (id == QLatin1String(kPlusFeature))
+    {
+        additionalFeatureStack->setCurrentWidget(plusButton);
+        triangleButton->setVisible(false);
+        return;
+    }
+    if (QPushButton* button = FindFeatureButton(id))
+    {
+        additionalFeatureStack->setCurrentWidget(button);
+        triangleButton->setVisible(true);
+    }
+}
+
+QPushButton* Sidebar::UI::FindFeatureButton(const QString& id) const
+{
+    for (QPushButton* button : mainFeatureButtons)
+    {
+        if (button->property("featureId").toString() == id)
+        {
+            return button;
+        }
+    }
+    for (QPushButton* button : additionalFeatureButtons)
+    {
+        if (button->property("featureId") == QVariant(id))
+        {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+QString Sidebar::UI::CurrentAdditionalFeatureId() const
+{
+    QWidget* current = additionalFeatureStack->currentWidget();
+    return current ? current->property("featureId").toString() : QString();
+}
+} // namespace Zarvo::Orb::Module::Launcher::UI
