@@ -1,0 +1,69 @@
+#pragma once
+
+// Builds launcher panels on the host stand-ins and drives them the way a user would.
+
+#include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/UI/Sidebar/Sidebar.h"
+
+#include "OrbUiActionsController/ActionsController.h"
+#include "StandIns/StandIns.h"
+
+#include <QEvent>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+namespace SidebarTest
+{
+using Zarvo::Orb::Module::Launcher::IFeature;
+using Zarvo::Orb::Module::Launcher::UI::Sidebar;
+
+// Puts the test style sheet (panel sizes, small buttons) on the application.
+void UseSidebarStyleSheet();
+
+struct Services
+{
+    Services();
+
+    std::shared_ptr<Zarvo::Host::InMemoryApplicationSettingsManager> settings;
+    std::shared_ptr<Zarvo::Host::CustomizationManager> customization;
+    std::shared_ptr<Zarvo::Host::LinksOpener> links;
+    std::shared_ptr<Zarvo::Host::StatisticsManager> statistics;
+    // Holds the host's common action table.
+    std::shared_ptr<Zarvo::Orb::UI::ActionsController::ActionsController> actions;
+
+    std::unique_ptr<Sidebar> MakeSidebar() const;
+
+    // Stored values as the panel writes them.
+    void StorePosition(const QPoint& position) const;
+    void StoreEdge(int edge) const;
+    void StoreUiState(int state) const;
+    void StoreAdditionalFeatureId(const std::string& id) const;
+    QPoint StoredPosition() const;
+    int StoredInt(const std::string& name, int missing = -1) const;
+    std::string StoredString(const std::string& name) const;
+    bool IsStored(const std::string& name) const;
+};
+
+// A feature whose tooltip text is whatever `tooltip` returns at the time; counts executions.
+struct TestFeature
+{
+    std::shared_ptr<IFeature> feature;
+    std::shared_ptr<int> executed = std::make_shared<int>(0);
+};
+TestFeature MakeFeature(const QString& id, std::function<QString()> tooltip);
+
+// Mouse events with the buttons really held (QTest's moves in Qt 5 carry none).
+void SendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos, Qt::MouseButton button,
+               Qt::MouseButtons buttons);
+// Press at `from`, move to `to` in one step; the button stays down.
+void PressAndMove(QWidget* target, const QPoint& from, const QPoint& to);
+void Release(QWidget* target, const QPoint& at);
+
+// The value of the "Edge" or "State" dynamic property.
+QString StyleValue(const QWidget* widget, const char* property);
+} // namespace SidebarTest

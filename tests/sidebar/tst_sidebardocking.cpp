@@ -1,0 +1,270 @@
+// Placing, dragging, snapping and animating the launcher panel on the 800x600 offscreen screen.
+
+#include "common/SidebarTestFixture.h"
+
+#include "OrbUtilCommon/DockPositionInfo.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+using namespace SidebarTest;
+using Zarvo::Orb::DockPositionInfo;
+using Zarvo::Orb::Module::Launcher::UI::SidebarUiState;
+
+namespace
+{
+// The panel starts at its default place, (736, 150) 64x300 on the right edge; a press at
+// this point grabs it 24 pixels from its left and 150 from its top.
+const QPoint kGrab(760, 300);
+const QPoint kGrabOffset(24, 150);
+
+std::unique_ptr<Sidebar> ShownPanel(const Services& services,
+                                    const std::vector<std::shared_ptr<IFeature>>& mainFeatures = {})
+{
+    auto panel = services.MakeSidebar();
+    panel->SetMainFeatures(mainFeatures);
+    panel->SetUiState(SidebarUiState::Maximized);
+    if (!QTest::qWaitForWindowExposed(panel.get()))
+    {
+        return nullptr;
+    }
+    return panel;
+}
+} // namespace
+
+class tst_SidebarDocking : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void defaultPlacementOnEmptyStore_data();
+    void defaultPlacementOnEmptyStore();
+    void dragNeedsEightPixels_data();
+    void dragNeedsEightPixels();
+    void releaseSnapsToNearestEdge_data();
+    void releaseSnapsToNearestEdge();
+    void clickOnFeatureButtonExecutesButDragDoesNot();
+    void lostReleaseEndsDragAtWatchTick();
+    void hidingMidDragSnaps();
+    void expandDuringCompactAnimation();
+    void destroyedMidAnimationSavesState();
+};
+
+void tst_SidebarDocking::initTestCase()
+{
+    UseSidebarStyleSheet();
+    Services services;
+    services.MakeSidebar();
+}
+
+void tst_SidebarDocking::cleanup()
+{
+    DockPositionInfo::SetSimulatedDock(std::nullopt);
+    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void tst_SidebarDocking::defaultPlacementOnEmptyStore_data()
+{
+    QTest::addColumn<int>("dockPosition");
+    QTest::addColumn<int>("dockFlag");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<int>("edge");
+
+    QTest::newRow("no dock") << 0 << 0 << QRect(736, 150, 64, 300) << 3;
+    QTest::newRow("right dock, flag 0") << 3 << 0 << QRect(0, 150, 64, 300) << 1;
+    QTest::newRow("right dock, flag 1") << 3 << 1 << QRect(736, 150, 64, 300) << 3;
+    QTest::newRow("bottom dock") << 2 << 0 << QRect(736, 150, 64, 300) << 3;
+}
+
+void tst_SidebarDocking::defaultPlacementOnEmptyStore()
+{
+    QFETCH(int, dockPosition);
+    QFETCH(int, dockFlag);
+    QFETCH(QRect, geometry);
+    QFETCH(int, edge);
+
+    DockPositionInfo dock;
+    dock.position = dockPosition;
+    dock.flag = dockFlag;
+    dock.width = 50;
+    dock.height = 40;
+    DockPositionInfo::SetSimulatedDock(dock);
+
+    Services services;
+    auto panel = services.MakeSidebar();
+
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(panel->geometry(), geometry);
+    QCOMPARE(StyleValue(panel.get(), "Edge"), edge == 1 ? QStringLiteral("Left") : QStringLiteral("Right"));
+    QCOMPARE(services.StoredPosition(), geometry.topLeft());
+    QCOMPARE(services.StoredInt("sidebar_screen_edge"), edge);
+    // Defaults are not written.
+    QVERIFY(!services.IsStored("sidebar_ui_state"));
+    QVERIFY(!services.IsStored("sidebar_additional_feature_id"));
+}
+
+void tst_SidebarDocking::dragNeedsEightPixels_data()
+{
+    QTest::addColumn<QPoint>("moveBy");
+    QTest::addColumn<bool>("moves");
+
+    QTest::newRow("7 left") << QPoint(-7, 0) << false;
+    QTest::newRow("7 down") << QPoint(0, 7) << false;
+    QTest::newRow("4+3 diagonal") << QPoint(-4, -3) << false;
+    QTest::newRow("8 left") << QPoint(-8, 0) << true;
+    QTest::newRow("4+4 diagonal") << QPoint(-4, 4) << true;
+    QTest::newRow("5+3 diagonal") << QPoint(-5, -3) << true;
+}
+
+void tst_SidebarDocking::dragNeedsEightPixels()
+{
+    QFETCH(QPoint, moveBy);
+    QFETCH(bool, moves);
+
+    Services services;
+    auto panel = ShownPanel(services);
+    QVERIFY(panel);
+    const QPoint start = panel->pos();
+
+    PressAndMove(panel.get(), kGrab, kGrab + moveBy);
+    QCOMPARE(panel->pos(), moves ? start + moveBy : start);
+
+    // Once dragging, any distance follows the cursor.
+    if (moves)
+    {
+        SendMouse(panel.get(), QEvent::MouseMove, kGrab + moveBy + QPoint(-1, 0), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(panel->pos(), start + moveBy + QPoint(-1, 0));
+    }
+    Release(panel.get(), kGrab + moveBy);
+}
+
+void tst_SidebarDocking::releaseSnapsToNearestEdge_data()
+{
+    QTest::addColumn<QPoint>("dropAt");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("edgeText");
+
+    QTest::newRow("left") << QPoint(100, 200) << QRect(0, 200, 64, 300) << "Left";
+    QTest::newRow("top") << QPoint(300, 20) << QRect(300, 0, 280, 56) << "Top";
+    QTest::newRow("bottom") << QPoint(300, 290) << QRect(300, 544, 280, 56) << "Bottom";
+    QTest::newRow("back to right") << QPoint(700, 100) << QRect(736, 100, 64, 300) << "Right";
+}
+
+void tst_SidebarDocking::releaseSnapsToNearestEdge()
+{
+    QFETCH(QPoint, dropAt);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, edgeText);
+
+    Services services;
+    auto panel = ShownPanel(services);
+    QVERIFY(panel);
+
+    PressAndMove(panel.get(), kGrab, dropAt + kGrabOffset);
+    QCOMPARE(panel->pos(), dropAt);
+    Release(panel.get(), dropAt + kGrabOffset);
+
+    QCOMPARE(panel->geometry(), geometry);
+    QCOMPARE(StyleValue(panel->findChild<QWidget*>(QStringLiteral("closeButton")), "Edge"), edgeText);
+    // Snapping stores nothing; the next transition or the destructor does.
+    QCOMPARE(services.StoredPosition(), QPoint(736, 150));
+}
+
+void tst_SidebarDocking::clickOnFeatureButtonExecutesButDragDoesNot()
+{
+    Services services;
+    const auto capturing = MakeFeature("capturing", [] { return QStringLiteral("Rec"); });
+    auto panel = ShownPanel(services, {capturing.feature});
+    QVERIFY(panel);
+    auto* button = panel->findChild<QPushButton*>(QStringLiteral("capturingFeatureButton"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(*capturing.executed, 1);
+    QCOMPARE(panel->pos(), QPoint(736, 150));
+
+    const QPoint from = button->mapToGlobal(button->rect().center());
+    const QPoint to = from + QPoint(-600, 0);
+
+    SendMouse(button, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(button, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(panel->x(), 736 - 600);
+    SendMouse(button, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+
+    QCOMPARE(*capturing.executed, 1);
+    QCOMPARE(panel->x(), 0);
+    QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
+}
+
+void tst_SidebarDocking::lostReleaseEndsDragAtWatchTick()
+{
+    Services services;
+    auto panel = ShownPanel(services);
+    QVERIFY(panel);
+
+    // No button is held as far as the application knows, as after a release outside the panel.
+    PressAndMove(panel.get(), kGrab, QPoint(100, 200) + kGrabOffset);
+    QCOMPARE(panel->pos(), QPoint(100, 200));
+
+    QTRY_COMPARE_WITH_TIMEOUT(panel->geometry(), QRect(0, 200, 64, 300), 1000);
+    QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
+}
+
+void tst_SidebarDocking::hidingMidDragSnaps()
+{
+    Services services;
+    auto panel = ShownPanel(services);
+    QVERIFY(panel);
+
+    PressAndMove(panel.get(), kGrab, QPoint(100, 200) + kGrabOffset);
+    panel->SetUiState(SidebarUiState::Hidden);
+
+    QVERIFY(!panel->isVisible());
+    QCOMPARE(panel->geometry(), QRect(0, 200, 64, 300));
+    QCOMPARE(services.StoredPosition(), QPoint(0, 200));
+    QCOMPARE(services.StoredInt("sidebar_screen_edge"), 1);
+
+    // The press ended with the hide: a move now does nothing.
+    SendMouse(panel.get(), QEvent::MouseMove, QPoint(300, 300), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(panel->pos(), QPoint(0, 200));
+}
+
+void tst_SidebarDocking::expandDuringCompactAnimation()
+{
+    Services services;
+    auto panel = ShownPanel(services);
+    QVERIFY(panel);
+    auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
+
+    // Nothing to change: no animation, so the body stays.
+    panel->SetUiState(SidebarUiState::Maximized);
+    QVERIFY(!body->isHidden());
+
+    panel->SetUiState(SidebarUiState::Compacted);
+    QVERIFY(body->isHidden());
+    panel->SetUiState(SidebarUiState::Maximized);
+
+    // The compact jumped to its end, and the expand starts from there.
+    QCOMPARE(panel->geometry(), QRect(784, 150, 16, 120));
+    QVERIFY(body->isHidden());
+    QTRY_COMPARE(panel->geometry(), QRect(736, 150, 64, 300));
+    QTRY_VERIFY(!body->isHidden());
+}
+
+void tst_SidebarDocking::destroyedMidAnimationSavesState()
+{
+    Services services;
+    auto panel = ShownPanel(services);
+    QVERIFY(panel);
+
+    panel->SetUiState(SidebarUiState::Compacted);
+    panel.reset();
+
+    QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
+    QCOMPARE(services.StoredPosition(), QPoint(736, 150));
+}
+
+QTEST_MAIN(tst_SidebarDocking)
+#include "tst_sidebardocking.moc"
