@@ -1,0 +1,48 @@
+#include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
+
+#include "ZarvoWidget/Util.h"
+#include "ZarvoWidget/ZLabel.h"
+
+#include <QHBoxLayout>
+#include <QVariant>
+
+namespace Zarvo::Orb::Module::Launcher::UI
+{
+ButtonWithCenteredLabels::ButtonWithCenteredLabels(QWidget* parent)
+    : QPushButton(parent)
+    , textLabel(new ZLabel(this))
+    , iconLabel(new ZLabel(this))
+{
+    textLabel->setObjectName(QLatin1String(kButtonTextLabelName));
+    iconLabel->setObjectName(QLatin1String(kButtonIconLabelName));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addStretch(0);
+    layout->addWidget(iconLabel);
+    layout->addWidget(textLabel);
+    layout->addStretch();
+
+    iconLabel->setOriginalText(QString());
+    textLabel->setOriginalText(QString());
+    // Presses anywhere on the button, labels included, must reach the button.
+    iconLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    textLabel->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    ::Util::applyProperty(this, "checked", QVariant(isChecked()));
+    connect(this, &QAbstractButton::toggled, this,
+            [this](bool checked)
+            {
+                ::Util::applyProperty(this, "checked", QVariant(checked));
+                ::Util::repolishWidgetRecursive(this);
+            });
+}
+
+ButtonWithCenteredLabels::~ButtonWithCenteredLabels() = default;
+
+void ButtonWithCenteredLabels::SetText(const QString& text)
+{
+    textLabel->setOriginalText(text);
+}
+} // namespace Zarvo::Orb::Module::Launcher::UI
