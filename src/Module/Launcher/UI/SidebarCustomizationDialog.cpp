@@ -1,0 +1,286 @@
+#include "Module/Launcher/UI/SidebarCustomizationDialog.h"
+
+#include "Interfaces/ICustomizationManager.h"
+#include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/NotNull.h"
+#include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
+#include "Module/Launcher/UI/FramelessDialogSetup.h"
+#include "Module/Launcher/UI/LineHeightParagraph.h"
+#include "OrbUtilUI/WindowUtil.h"
+#include "ZarvoWidget/ZLabel.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QVariant>
+
+#include <functional>
+
+namespace Zarvo::Orb::Module::Launcher::UI
+{
+namespace
+{
+constexpr char kFeatureIdProperty[] = "featureId";
+
+} // namespace
+
+class SidebarCustomizationDialog::Impl
+{
+public:
+    explicit Impl(SidebarCustomizationDialog* q);
+
+    void AddCard(const std::shared_ptr<IFeature>& feature);
+    void OnCardClicked(ButtonWithCenteredLabels* button, const QString& id);
+    void UpdateButtonTexts();
+    void SetHeaderAndLinkTexts();
+    void Retranslate();
+
+    SidebarCustomizationDialog* q;
+    ZFrame* centralFrame;
+    ZFrame* closeFrame;
+    QPushButton* closeButton;
+    QLabel* headerLabel;
+    ZFrame* featuresFrame;
+    ZFrame* centeredFeaturesFrame;
+    QButtonGroup* featureButtonGroup;
+    ZFrame* newFeatureFrame;
+    ZLabel* newFeaturePicture;
+    ZLabel* newFeatureLabel;
+
+    QString selectedFeatureId;
+    std::vector<ButtonWithCenteredLabels*> cardButtons;
+    std::vector<std::function<void()>> cardTextSetters;
+};
+
+SidebarCustomizationDialog::Impl::Impl(SidebarCustomizationDialog* q)
+    : q(q)
+{
+    centralFrame = MakeNamed<ZFrame>(q, QStringLiteral("centralFrame"));
+    closeFrame = MakeNamed<ZFrame>(centralFrame, QStringLiteral("closeFrame"));
+    closeButton = MakeNamed<QPushButton>(closeFrame, QStringLiteral("closeButton"));
+    headerLabel = MakeNamed<QLabel>(centralFrame, QStringLiteral("headerLabel"));
+    featuresFrame = MakeNamed<ZFrame>(centralFrame, QStringLiteral("featuresFrame"));
+    centeredFeaturesFrame = MakeNamed<ZFrame>(featuresFrame, QStringLiteral("centeredFeaturesFrame"));
+    featureButtonGroup = new QButtonGroup(centeredFeaturesFrame);
+    featureButtonGroup->setObjectName(QStringLiteral("featureButtonGroup"));
+    featureButtonGroup->setExclusive(true);
+    newFeatureFrame = MakeNamed<ZFrame>(centralFrame, QStringLiteral("newFeatureFrame"));
+    newFeaturePicture = MakeNamed<ZLabel>(newFeatureFrame, QStringLiteral("newFeaturePicture"));
+    newFeatureLabel = MakeNamed<ZLabel>(newFeatureFrame, QStringLiteral("newFeatureLabel"));
+
+    headerLabel->setTextFormat(Qt::RichText);
+    newFeatureLabel->setTextFormat(Qt::RichText);
+    newFeaturePicture->setOriginalText(QString());
+
+    MakeFlushLayout<QVBoxLayout>(q)->addWidget(centralFrame);
+
+    auto* centralLayout = MakeFlushLayout<QVBoxLayout>(centralFrame);
+    centralLayout->addWidget(closeFrame);
+    centralLayout->addWidget(headerLabel);
+    centralLayout->addWidget(featuresFrame);
+    centralLayout->addWidget(newFeatureFrame);
+    centralLayout->addStretch();
+
+    auto* closeLayout = MakeFlushLayout<QHBoxLayout>(closeFrame);
+    closeLayout->addStretch();
+    closeLayout->addWidget(closeButton);
+
+    auto* featuresLayout = MakeFlushLayout<QHBoxLayout>(featuresFrame);
+    featuresLayout->addStretch();
+    featuresLayout->addWidget(centeredFeaturesFrame);
+    featuresLayout->addStretch();
+
+    MakeFlushLayout<QHBoxLayout>(centeredFeaturesFrame);
+
+    auto* newFeatureLayout = MakeFlushLayout<QHBoxLayout>(newFeatureFrame);
+    newFeatureLayout->addStretch();
+    newFeatureLayout->addWidget(newFeaturePicture);
+    newFeatureLayout->addWidget(newFeatureLabel);
+    newFeatureLayout->addStretch();
+}
+
+void SidebarCustomizationDialog::Impl::AddCard(const std::shared_ptr<IFeature>& feature)
+{
+    const QString id = feature->GetId();
+    auto* card = MakeNamed<ZFrame>(centeredFeaturesFrame, id + QStringLiteral("FeatureFrame"));
+    auto* picture = MakeNamed<QLabel>(card, id + QStringLiteral("FeaturePicture"));
+    auto* header = MakeNamed<QLabel>(card, id + QStringLiteral("FeatureHeader"));
+    auto* description = MakeNamed<QLabel>(card, id + QStringLiteral("FeatureDescription"));
+    description->setTextFormat(Qt::RichText);
+    description->setWordWrap(true);
+    auto* button = new ButtonWithCenteredLabels(card);
+    button->setObjectName(id + QStringLiteral("FeatureButton"));
+    button->setProperty(kFeatureIdProperty, id);
+
+    auto* cardLayout = MakeFlushLayout<QVBoxLayout>(card);
+    cardLayout->addWidget(picture);
+    cardLayout->addWidget(header);
+    cardLayout->addWidget(description);
+    cardLayout->addWidget(button);
+    cardLayout->addStretch();
+    centeredFeaturesFrame->layout()->addWidget(card);
+
+    button->setCheckable(true);
+    featureButtonGroup->addButton(button);
+    cardButtons.push_back(button);
+
+    QObject::connect(button, &QAbstractButton::clicked, button, [this, button, id] { OnCardClicked(button, id); });
+
+    const auto title = feature->GetText(FeatureTextRole::Title);
+    const auto descriptionText = feature->GetText(FeatureTextRole::Description);
+    // The getters hold the feature alive as long as the dialog may retranslate.
+    cardTextSetters.emplace_back([feature, title, header] { header->setText(title()); });
+    cardTextSetters.emplace_back([this, feature, descriptionText, description]
+                                 { description->setText(LineHeightParagraph(q->lineHeight, descriptionText())); });
+}
+
+void SidebarCustomizationDialog::Impl::OnCardClicked(ButtonWithCenteredLabels* button, const QString& id)
+{
+    if (id != selectedFeatureId)
+    {
+        emit q->FeatureSelectRequested(id);
+        UpdateButtonTexts();
+        selectedFeatureId = id;
+        return;
+    }
+    // The exclusive group keeps its checked button checked; let go of it briefly.
+    featureButtonGroup->setExclusive(false);
+    button->setChecked(false);
+    featureButtonGroup->setExclusive(true);
+    emit q->FeatureClearRequested(id);
+    UpdateButtonTexts();
+    selectedFeatureId.clear();
+}
+
+void SidebarCustomizationDialog::Impl::UpdateButtonTexts()
+{
+    for (ButtonWithCenteredLabels* button : cardButtons)
+    {
+        button->SetText(button->isChecked() ? QCoreApplication::translate("SidebarCustomizationDialog", "Remove")
+                                            : QCoreApplication::translate("SidebarCustomizationDialog", "Select"));
+    }
+}
+
+void SidebarCustomizationDialog::Impl::SetHeaderAndLinkTexts()
+{
+    headerLabel->setText(LineHeightParagraph(
+        q->lineHeight,
+        QCoreApplication::translate("SidebarCustomizationDialog",
+                                    "Select a feature to add to the control panel<br>for quick access")));
+    newFeatureLabel->setOriginalText(
+        QStringLiteral("<a href=\"stub\" style=\"%1\">%2</a>")
+            .arg(q->linkStyle, QCoreApplication::translate("SidebarCustomizationDialog", "I want more features")));
+}
+
+void SidebarCustomizationDialog::Impl::Retranslate()
+{
+    for (const auto& setText : cardTextSetters)
+    {
+        setText();
+    }
+    UpdateButtonTexts();
+    SetHeaderAndLinkTexts();
+}
+
+SidebarCustomizationDialog::SidebarCustomizationDialog(
+    const std::shared_ptr<App::ICustomizationManager>& customizationManager, QWidget* parent)
+    : QDialog(parent)
+{
+    const NotNull<App::ICustomizationManager> customization(customizationManager);
+    d = std::make_unique<Impl>(this);
+
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setObjectName(QStringLiteral("SidebarCustomizationDialog"));
+
+    new Orb::UI::Util::WindowMouseMoveHelper(this, {this, d->centralFrame, d->headerLabel, d->featuresFrame});
+    Orb::UI::Util::FixWindowOffscreenJumps(this);
+
+    connect(d->closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(d->newFeaturePicture, &ZLabel::clicked, this, &SidebarCustomizationDialog::NewFeatureRequested);
+    connect(d->newFeatureLabel, &ZLabel::clicked, this, &SidebarCustomizationDialog::NewFeatureRequested);
+
+    // Style-sheet values of linkStyle and lineHeight must be in force before any text.
+    ensurePolished();
+    d->SetHeaderAndLinkTexts();
+
+    customization->CustomizeWidget(this);
+}
+
+SidebarCustomizationDialog::~SidebarCustomizationDialog() = default;
+
+void SidebarCustomizationDialog::SetFeatures(const std::vector<std::shared_ptr<IFeature>>& features)
+{
+    for (const auto& feature : features)
+    {
+        d->AddCard(feature);
+    }
+    if (!features.empty())
+    {
+        d->Retranslate();
+    }
+}
+
+void SidebarCustomizationDialog::SelectFeature(const QString& featureId)
+{
+    if (featureId.isEmpty())
+    {
+        return;
+    }
+    for (ButtonWithCenteredLabels* button : d->cardButtons)
+    {
+        if (button->property(kFeatureIdProperty).toString() == featureId)
+        {
+            button->setChecked(true);
+            d->selectedFeatureId = featureId;
+            d->UpdateButtonTexts();
+            return;
+        }
+    }
+}
+
+QString SidebarCustomizationDialog::GetLinkStyle() const
+{
+    return linkStyle;
+}
+
+void SidebarCustomizationDialog::SetLinkStyle(const QString& style)
+{
+    linkStyle = style;
+}
+
+int SidebarCustomizationDialog::GetLineHeight() const
+{
+    return lineHeight;
+}
+
+void SidebarCustomizationDialog::SetLineHeight(int percent)
+{
+    lineHeight = percent;
+}
+
+void SidebarCustomizationDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    emit Showed();
+}
+
+void SidebarCustomizationDialog::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    emit Hided();
+}
+
+void SidebarCustomizationDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+    {
+        d->Retranslate();
+    }
+    QDialog::changeEvent(event);
+}
+} // namespace Zarvo::Orb::Module::Launcher::UI

@@ -1,0 +1,306 @@
+#include "DialogTestSupport.h"
+
+#include "CallRecord/CallRecord.h"
+#include "Module/Launcher/FeatureFactory.h"
+#include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
+#include "Module/Launcher/UI/SidebarCustomizationDialog.h"
+#include "StandIns/StandIns.h"
+#include "ZarvoWidget/ZLabel.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <stdexcept>
+
+using Zarvo::Host::CallRecord;
+using Zarvo::Orb::Module::Launcher::FeatureFactory;
+using Zarvo::Orb::Module::Launcher::IFeature;
+using Zarvo::Orb::Module::Launcher::UI::ButtonWithCenteredLabels;
+using Zarvo::Orb::Module::Launcher::UI::SidebarCustomizationDialog;
+
+namespace
+{
+const QString kWebcam = QStringLiteral("webcamCapturing");
+const QString kAudio = QStringLiteral("audioCapturing");
+
+std::vector<std::shared_ptr<IFeature>> AdditionalFeatures()
+{
+    FeatureFactory factory(nullptr);
+    return {factory.GetWebcamCapturingFeature(), factory.GetAudioCapturingFeature()};
+}
+
+// A dialog as the sidebar opens it: the additional features, then the current one.
+struct DialogWithCards
+{
+    explicit DialogWithCards(const QString& selected = QString())
+        : dialog(std::make_shared<Zarvo::Host::CustomizationManager>(), nullptr)
+    {
+        dialog.SetFeatures(AdditionalFeatures());
+        dialog.SelectFeature(selected);
+        // Every user-visible signal, in order, as "select:<id>" or "clear:<id>".
+        QObject::connect(&dialog, &SidebarCustomizationDialog::FeatureSelectRequested, &dialog,
+                         [this](const QString& id) { signalLog << QStringLiteral("select:") + id; });
+        QObject::connect(&dialog, &SidebarCustomizationDialog::FeatureClearRequested, &dialog,
+                         [this](const QString& id) { signalLog << QStringLiteral("clear:") + id; });
+    }
+
+    ButtonWithCenteredLabels* Button(const QString& id) const
+    {
+        return dialog.findChild<ButtonWithCenteredLabels*>(id + QStringLiteral("FeatureButton"));
+    }
+    QString ButtonText(const QString& id) const
+    {
+        return Button(id)->findChild<ZLabel*>(QStringLiteral("TextLabel"))->originalText();
+    }
+    QString Label(const QString& name) const { return dialog.findChild<QLabel*>(name)->text(); }
+    QStringList CheckedIds() const
+    {
+        QStringList ids;
+        for (const QString& id : {kWebcam, kAudio})
+        {
+            if (Button(id)->isChecked())
+            {
+                ids << id;
+            }
+        }
+        return ids;
+    }
+
+    SidebarCustomizationDialog dialog;
+    QStringList signalLog;
+};
+} // namespace
+
+class SidebarCustomizationDialogTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { CallRecord::Clear(); }
+    void cleanup()
+    {
+        qApp->setStyleSheet(QString());
+        QCOMPARE(QApplication::topLevelWidgets().size(), 0);
+    }
+
+    void buildsFramelessWindowWithStyledNames();
+    void nullCustomizationManagerThrows();
+    void emptyFeatureListTouchesNothing();
+    void selectionSequences_data();
+    void selectionSequences();
+    void lineHeightAndLinkStyleFromStyleSheet();
+    void languageChangeRetranslatesEverything();
+    void moreFeaturesLinkAndPicture_data();
+    void moreFeaturesLinkAndPicture();
+    void closingEndsTheRun_data();
+    void closingEndsTheRun();
+};
+
+void SidebarCustomizationDialogTest::buildsFramelessWindowWithStyledNames()
+{
+    DialogWithCards fixture;
+    const SidebarCustomizationDialog& dialog = fixture.dialog;
+    QCOMPARE(dialog.objectName(), QStringLiteral("SidebarCustomizationDialog"));
+    QCOMPARE(dialog.windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    QVERIFY(dialog.testAttribute(Qt::WA_TranslucentBackground));
+    // The style sheet keys on these names.
+    for (const char* name :
+         {"centralFrame", "closeFrame", "closeButton", "headerLabel", "featuresFrame", "centeredFeaturesFrame",
+          "newFeatureFrame", "newFeaturePicture", "newFeatureLabel", "audioCapturingFeaturePicture",
+          "audioCapturingFeatureHeader", "audioCapturingFeatureDescription"})
+    {
+        QVERIFY2(dialog.findChild<QWidget*>(name), name);
+    }
+    QLayout* row = dialog.findChild<QWidget*>(QStringLiteral("centeredFeaturesFrame"))->layout();
+    QCOMPARE(row->itemAt(0)->widget()->objectName(), QStringLiteral("webcamCapturingFeatureFrame"));
+    QCOMPARE(row->itemAt(1)->widget()->objectName(), QStringLiteral("audioCapturingFeatureFrame"));
+    QCOMPARE(fixture.Button(kAudio)->property("featureId").toString(), kAudio);
+    QCOMPARE(fixture.Label(QStringLiteral("audioCapturingFeatureHeader")), QStringLiteral("Record audio"));
+    QCOMPARE(fixture.Label(QStringLiteral("audioCapturingFeatureDescription")),
+             QStringLiteral("<p style=\"line-height:100%\">Record audio only and get an .mp3 file.</p>"));
+
+    // The host customizes the finished window.
+    QCOMPARE(CallRecord::Calls(),
+             (QStringList{QStringLiteral("Util::FixWindowOffscreenJumps(SidebarCustomizationDialog)"),
+                          QStringLiteral("CustomizationManager::CustomizeWidget(SidebarCustomizationDialog)")}));
+}
+
+void SidebarCustomizationDialogTest::nullCustomizationManagerThrows()
+{
+    QVERIFY_EXCEPTION_THROWN(SidebarCustomizationDialog(nullptr, nullptr), std::logic_error);
+}
+
+void SidebarCustomizationDialogTest::emptyFeatureListTouchesNothing()
+{
+    SidebarCustomizationDialog dialog(std::make_shared<Zarvo::Host::CustomizationManager>(), nullptr);
+    auto* header = dialog.findChild<QLabel*>(QStringLiteral("headerLabel"));
+    auto* link = dialog.findChild<ZLabel*>(QStringLiteral("newFeatureLabel"));
+    QCOMPARE(header->text(), QStringLiteral("<p style=\"line-height:100%\">Select a feature to add to the control "
+                                            "panel<br>for quick access</p>"));
+    QCOMPARE(link->originalText(), QStringLiteral("<a href=\"stub\" style=\"\">I want more features</a>"));
+    header->setText(QStringLiteral("untouched"));
+    link->setOriginalText(QStringLiteral("untouched"));
+
+    dialog.SetFeatures({});
+    dialog.SelectFeature(kAudio);
+    QCOMPARE(dialog.findChild<QWidget*>(QStringLiteral("centeredFeaturesFrame"))->layout()->count(), 0);
+    QCOMPARE(header->text(), QStringLiteral("untouched"));
+    QCOMPARE(link->originalText(), QStringLiteral("untouched"));
+}
+
+void SidebarCustomizationDialogTest::selectionSequences_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("emitted");
+    QTest::addColumn<QStringList>("checked");
+    // Button texts of the webcam and the audio card.
+    QTest::addColumn<QStringList>("texts");
+
+    const QStringList none;
+    const QStringList selectBoth{"Select", "Select"};
+    QTest::newRow("opens with audio") << kAudio << none << none << QStringList{kAudio}
+                                      << QStringList{"Select", "Remove"};
+    QTest::newRow("opens with webcam") << kWebcam << none << none << QStringList{kWebcam}
+                                       << QStringList{"Remove", "Select"};
+    QTest::newRow("opens empty") << QString() << none << none << none << selectBoth;
+    QTest::newRow("opens with the plus feature") << "plusFeature" << none << none << none << selectBoth;
+    QTest::newRow("id differs in case") << "AudioCapturing" << none << none << none << selectBoth;
+    QTest::newRow("switch to webcam") << kAudio << QStringList{kWebcam} << QStringList{"select:webcamCapturing"}
+                                      << QStringList{kWebcam} << QStringList{"Remove", "Select"};
+    QTest::newRow("remove the current") << kAudio << QStringList{kAudio} << QStringList{"clear:audioCapturing"} << none
+                                        << selectBoth;
+    QTest::newRow("remove then pick again")
+        << kAudio << QStringList{kAudio, kAudio} << QStringList{"clear:audioCapturing", "select:audioCapturing"}
+        << QStringList{kAudio} << QStringList{"Select", "Remove"};
+    QTest::newRow("back and forth") << QString() << QStringList{kWebcam, kAudio, kWebcam}
+                                    << QStringList{"select:webcamCapturing", "select:audioCapturing",
+                                                   "select:webcamCapturing"}
+                                    << QStringList{kWebcam} << QStringList{"Remove", "Select"};
+    QTest::newRow("pick then remove it") << QString() << QStringList{kWebcam, kWebcam}
+                                         << QStringList{"select:webcamCapturing", "clear:webcamCapturing"} << none
+                                         << selectBoth;
+}
+
+void SidebarCustomizationDialogTest::selectionSequences()
+{
+    QFETCH(QString, selected);
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, emitted);
+    QFETCH(QStringList, checked);
+    QFETCH(QStringList, texts);
+
+    DialogWithCards fixture(selected);
+    fixture.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fixture.dialog));
+    for (const QString& id : clicks)
+    {
+        QTest::mouseClick(fixture.Button(id), Qt::LeftButton);
+    }
+    QCOMPARE(fixture.signalLog, emitted);
+    QCOMPARE(fixture.CheckedIds(), checked);
+    QCOMPARE((QStringList{fixture.ButtonText(kWebcam), fixture.ButtonText(kAudio)}), texts);
+}
+
+void SidebarCustomizationDialogTest::lineHeightAndLinkStyleFromStyleSheet()
+{
+    qApp->setStyleSheet(QStringLiteral("#SidebarCustomizationDialog { qproperty-lineHeight: 130; "
+                                       "qproperty-linkStyle: \"color: #ff8800;\"; }"));
+    DialogWithCards fixture;
+    QCOMPARE(fixture.dialog.property("lineHeight").toInt(), 130);
+    const QString paragraph = QStringLiteral("<p style=\"line-height:130%\">");
+    QVERIFY(fixture.Label(QStringLiteral("headerLabel")).startsWith(paragraph));
+    QVERIFY(fixture.Label(QStringLiteral("webcamCapturingFeatureDescription")).startsWith(paragraph));
+    QVERIFY(fixture.Label(QStringLiteral("audioCapturingFeatureDescription")).startsWith(paragraph));
+    QCOMPARE(fixture.dialog.findChild<ZLabel*>(QStringLiteral("newFeatureLabel"))->originalText(),
+             QStringLiteral("<a href=\"stub\" style=\"color: #ff8800;\">I want more features</a>"));
+}
+
+void SidebarCustomizationDialogTest::languageChangeRetranslatesEverything()
+{
+    DialogWithCards fixture(kAudio);
+    fixture.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fixture.dialog));
+    auto* link = fixture.dialog.findChild<ZLabel*>(QStringLiteral("newFeatureLabel"));
+    using DialogTest::MarkingTranslator;
+    {
+        MarkingTranslator translator({QStringLiteral("SidebarCustomizationDialog")});
+        QTRY_COMPARE(fixture.ButtonText(kAudio), MarkingTranslator::Mark(QStringLiteral("Remove")));
+        QCOMPARE(fixture.ButtonText(kWebcam), MarkingTranslator::Mark(QStringLiteral("Select")));
+        QCOMPARE(fixture.Label(QStringLiteral("webcamCapturingFeatureHeader")),
+                 MarkingTranslator::Mark(QStringLiteral("Record webcam")));
+        QCOMPARE(fixture.Label(QStringLiteral("audioCapturingFeatureDescription")),
+                 QStringLiteral("<p style=\"line-height:100%\">%1</p>")
+                     .arg(MarkingTranslator::Mark(QStringLiteral("Record audio only and get an .mp3 file."))));
+        QVERIFY(fixture.Label(QStringLiteral("headerLabel")).contains(QStringLiteral("[xx] Select a feature")));
+        QVERIFY(link->originalText().contains(QStringLiteral(">[xx] I want more features<")));
+        // The selection is not the language's business.
+        QCOMPARE(fixture.CheckedIds(), QStringList{kAudio});
+    }
+    QTRY_COMPARE(fixture.ButtonText(kAudio), QStringLiteral("Remove"));
+    QCOMPARE(fixture.Label(QStringLiteral("webcamCapturingFeatureHeader")), QStringLiteral("Record webcam"));
+    QVERIFY(!link->originalText().contains(QStringLiteral("[xx]")));
+    QVERIFY(fixture.signalLog.isEmpty());
+}
+
+void SidebarCustomizationDialogTest::moreFeaturesLinkAndPicture_data()
+{
+    QTest::addColumn<QString>("widgetName");
+    QTest::newRow("link") << QStringLiteral("newFeatureLabel");
+    QTest::newRow("picture") << QStringLiteral("newFeaturePicture");
+}
+
+void SidebarCustomizationDialogTest::moreFeaturesLinkAndPicture()
+{
+    QFETCH(QString, widgetName);
+    DialogWithCards fixture;
+    fixture.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&fixture.dialog));
+    QSignalSpy requested(&fixture.dialog, &SidebarCustomizationDialog::NewFeatureRequested);
+    QTest::mouseClick(fixture.dialog.findChild<QWidget*>(widgetName), Qt::LeftButton);
+    QCOMPARE(requested.count(), 1);
+    QVERIFY(fixture.dialog.isVisible());
+    QVERIFY(fixture.signalLog.isEmpty());
+}
+
+void SidebarCustomizationDialogTest::closingEndsTheRun_data()
+{
+    QTest::addColumn<bool>("byEscape");
+    QTest::addColumn<int>("result");
+    QTest::newRow("close button") << false << int(QDialog::Accepted);
+    QTest::newRow("escape") << true << int(QDialog::Rejected);
+}
+
+void SidebarCustomizationDialogTest::closingEndsTheRun()
+{
+    QFETCH(bool, byEscape);
+    QFETCH(int, result);
+    DialogWithCards fixture(kWebcam);
+    QStringList visibility;
+    connect(&fixture.dialog, &SidebarCustomizationDialog::Showed, this, [&visibility] { visibility << "Showed"; });
+    connect(&fixture.dialog, &SidebarCustomizationDialog::Hided, this, [&visibility] { visibility << "Hided"; });
+
+    const int outcome = DialogTest::RunModal(
+        fixture.dialog,
+        [byEscape, &visibility](QDialog& dialog)
+        {
+            visibility << "running";
+            if (byEscape)
+            {
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            }
+            else
+            {
+                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("closeButton")), Qt::LeftButton);
+            }
+        });
+    QCOMPARE(outcome, result);
+    QCOMPARE(visibility, (QStringList{"Showed", "running", "Hided"}));
+    QVERIFY(fixture.signalLog.isEmpty());
+}
+
+QTEST_MAIN(SidebarCustomizationDialogTest)
+#include "tst_sidebarcustomizationdialog.moc"
