@@ -1,0 +1,39 @@
+#pragma once
+
+#include "OrbModuleLauncherExport.h"
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Zarvo::Orb::Module::Launcher::UI
+{
+// Asks the user what feature is missing. Send accepts the window and is enabled only
+// for 1 to 2000 characters; the caller reads the text with GetText() afterwards.
+class ORB_MODULE_LAUNCHER_EXPORT FeatureRequestWindow : public QDialog
+{
+    Q_OBJECT
+    // Line height in percent of the description paragraph, set by the style sheet.
+    Q_PROPERTY(int lineHeight READ GetLineHeight WRITE SetLineHeight)
+public:
+    explicit FeatureRequestWindow(QWidget* parent);
+    ~FeatureRequestWindow() override;
+
+    // The request exactly as typed, untrimmed.
+    QString GetText() const;
+
+    int GetLineHeight() const;
+    void SetLineHeight(int percent);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void SetTexts();
+
+    int lineHeight = 100;
+
+    struct Widgets;
+    std::unique_ptr<Widgets> ui;
+};
+} // namespace Zarvo::Orb::Module::Launcher::UI
