@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Module/Launcher/IHandler.h"
+
+#include <QObject>
+#include <QString>
+
+namespace OrbDemo
+{
+// The host's side of every launcher feature, action and hotkey. Taking a screenshot really
+// saves a picture of the screen; recordings, the library and the scheduler are this demo's
+// stand-ins and only report that they were asked for.
+class DemoHandler : public QObject, public Zarvo::Orb::Module::Launcher::IHandler
+{
+    Q_OBJECT
+public:
+    explicit DemoHandler(const QString& screenshotsDir, QObject* parent = nullptr);
+
+    void Quit() override;
+    void StartAudioRecord() override;
+    void StartWebCameraRecord() override;
+    void StartRecord() override;
+    void OpenLibraryFiles() override;
+    void TakeScreenshot() override;
+    void ShowSchedulerPreferences(bool fromScheduler) override;
+    void HandleAction(const std::string& actionId) override;
+
+    // Path of the last screenshot written; empty when none was.
+    QString LastScreenshot() const { return lastScreenshot; }
+
+signals:
+    // One line for the user, already translated.
+    void Message(const QString& text);
+    void QuitRequested();
+    // The host's own actions that reach it through the launcher ("ActionPreferences" say).
+    void HostActionRequested(const QString& actionId);
+
+private:
+    void Record(const QString& call);
+
+    QString screenshotsDir;
+    QString lastScreenshot;
+};
+} // namespace OrbDemo

@@ -1,0 +1,195 @@
+#include "DemoOptions.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cstring>
+
+namespace OrbDemo
+{
+namespace
+{
+QString Translate(const char* text)
+{
+    return QCoreApplication::translate("DemoOptions", text);
+}
+
+QString DefaultSettingsFile()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    if (folder.isEmpty())
+    {
+        folder = QDir::homePath() + QStringLiteral("/.config/orb-launcher-demo");
+    }
+    return QDir(folder).filePath(QStringLiteral("orb-launcher-demo.ini"));
+}
+
+QString DefaultScreenshotsDir()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return pictures.isEmpty() ? QDir::homePath() : pictures;
+}
+
+// Creating and removing a file is the only test that also holds for root and read-only mounts.
+QString ProbeWritable(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".orb-launcher-demo-XXXXXX")));
+    if (!probe.open())
+    {
+        return probe.errorString();
+    }
+    return QString();
+}
+} // namespace
+
+ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Translate("Host application around the launcher module: loads it, shows its panel and menus, and "
+                  "offers controls to drive it. Without a display it tours every edge, state and dialog and "
+                  "writes pictures."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, Translate("Shows this help."));
+    const QCommandLineOption library(QStringLiteral("library"), Translate("Module library to load."),
+                                     QStringLiteral("PATH"), DefaultLibraryPath());
+    const QCommandLineOption settings(QStringLiteral("settings"), Translate("Settings file (INI)."),
+                                      QStringLiteral("FILE"), DefaultSettingsFile());
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"), Translate("Folder for screenshots."),
+                                         QStringLiteral("DIR"), DefaultScreenshotsDir());
+    const QCommandLineOption tour(QStringLiteral("tour"),
+                                  Translate("Tour every edge, state and dialog, write pictures and a log into "
+                                            "DIR, then quit."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption language(QStringLiteral("language"), Translate("Language at start: en or de."),
+                                      QStringLiteral("LANG"), QStringLiteral("en"));
+    const QCommandLineOption silent(QStringLiteral("silent"), Translate("Activate without showing the panel."));
+    parser.addOptions({help, library, settings, screenshots, tour, language, silent});
+
+    ParsedOptions result;
+    result.helpText = parser.helpText();
+    if (!parser.parse(arguments))
+    {
+        result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(help))
+    {
+        result.helpRequested = true;
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty())
+    {
+        result.error = Translate("Unexpected argument: %1").arg(parser.positionalArguments().first());
+        return result;
+    }
+
+    Options& options = result.options;
+    options.libraryPath = parser.value(library);
+    options.settingsFile = parser.value(settings);
+    options.screenshotsDir = parser.value(screenshots);
+    options.language = parser.value(language);
+    options.silent = parser.isSet(silent);
+    if (parser.isSet(tour))
+    {
+        options.tourDir = parser.value(tour);
+    }
+    else if (!displayAvailable)
+    {
+        options.tourDir = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
+    }
+
+    if (options.language != QLatin1String("en") && options.language != QLatin1String("de"))
+    {
+        result.error = Translate("Unknown language \"%1\": use en or de.").arg(options.language);
+    }
+    else if (options.libraryPath.isEmpty() || options.settingsFile.isEmpty() || options.screenshotsDir.isEmpty() ||
+             (parser.isSet(tour) && options.tourDir.isEmpty()))
+    {
+        result.error = Translate("Paths given on the command line must not be empty.");
+    }
+    return result;
+}
+
+bool DisplayAvailable()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+bool TourRequested(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+    {
+        if (std::strcmp(argv[i], "--tour") == 0 || std::strncmp(argv[i], "--tour=", 7) == 0)
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString CheckSettingsFile(const QString& filePath)
+{
+    const QFileInfo file(filePath);
+    if (file.isDir())
+    {
+        return Translate("Settings file %1 is a folder.").arg(filePath);
+    }
+    const QString folder = file.absolutePath();
+    if (!QDir().mkpath(folder))
+    {
+        return Translate("Cannot use settings file %1: its folder %2 cannot be created.").arg(filePath, folder);
+    }
+    if (file.exists())
+    {
+        QFile probe(filePath);
+        if (!probe.open(QIODevice::ReadWrite))
+        {
+            return Translate("Cannot write settings file %1: %2.").arg(filePath, probe.errorString());
+        }
+        return QString();
+    }
+    const QString problem = ProbeWritable(folder);
+    if (!problem.isEmpty())
+    {
+        return Translate("Cannot create settings file %1: %2.").arg(filePath, problem);
+    }
+    return QString();
+}
+
+QString PrepareWritableFolder(const QString& folder, const QString& what)
+{
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+    {
+        return Translate("The %1 folder %2 is a file.").arg(what, folder);
+    }
+    if (!QDir().mkpath(folder))
+    {
+        return Translate("The %1 folder %2 cannot be created.").arg(what, folder);
+    }
+    const QString problem = ProbeWritable(folder);
+    if (!problem.isEmpty())
+    {
+        return Translate("The %1 folder %2 is not writable: %3.").arg(what, folder, problem);
+    }
+    return QString();
+}
+
+QString DefaultLibraryPath()
+{
+    const QString built = QStringLiteral(ORB_DEMO_DEFAULT_LIBRARY);
+    if (QFileInfo::exists(built) || !QCoreApplication::instance())
+    {
+        return built;
+    }
+    const QString installed =
+        QDir(QCoreApplication::applicationDirPath())
+            .filePath(
+                QStringLiteral("../%1/%2").arg(QStringLiteral(ORB_DEMO_LIBRARY_DIR), QFileInfo(built).fileName()));
+    return QFileInfo::exists(installed) ? QDir::cleanPath(installed) : built;
+}
+} // namespace OrbDemo
