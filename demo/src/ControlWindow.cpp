@@ -45,16 +45,16 @@ struct FeatureHotkey
 };
 
 const FeatureHotkey FeatureHotkeys[] = {
-    {"takeScreenshot", QT_TRANSLATE_NOOP("ControlWindow", "Take screenshot"),
+    {"takeScreenshot", QT_TRANSLATE_NOOP("OrbDemo::ControlWindow", "Take screenshot"),
      &Zarvo::Orb::HotkeySettings::GetGlobalHotkeyTakeScreenshot,
      &Zarvo::Orb::HotkeySettings::SetGlobalHotkeyTakeScreenshot},
-    {"captureStartStop", QT_TRANSLATE_NOOP("ControlWindow", "Start or stop recording"),
+    {"captureStartStop", QT_TRANSLATE_NOOP("OrbDemo::ControlWindow", "Start or stop recording"),
      &Zarvo::Orb::HotkeySettings::GetGlobalHotkeyStartStopCapture,
      &Zarvo::Orb::HotkeySettings::SetGlobalHotkeyStartStopCapture},
-    {"audioCaptureStartStop", QT_TRANSLATE_NOOP("ControlWindow", "Start or stop audio recording"),
+    {"audioCaptureStartStop", QT_TRANSLATE_NOOP("OrbDemo::ControlWindow", "Start or stop audio recording"),
      &Zarvo::Orb::HotkeySettings::GetGlobalHotkeyStartStopAudioCapture,
      &Zarvo::Orb::HotkeySettings::SetGlobalHotkeyStartStopAudioCapture},
-    {"webCameraCaptureStartStop", QT_TRANSLATE_NOOP("ControlWindow", "Start or stop webcam recording"),
+    {"webCameraCaptureStartStop", QT_TRANSLATE_NOOP("OrbDemo::ControlWindow", "Start or stop webcam recording"),
      &Zarvo::Orb::HotkeySettings::GetGlobalHotkeyStartStopWebCameraCapture,
      &Zarvo::Orb::HotkeySettings::SetGlobalHotkeyStartStopWebCameraCapture},
 };

@@ -13,10 +13,6 @@ namespace OrbDemo
 {
 namespace
 {
-QString Translate(const char* text)
-{
-    return QCoreApplication::translate("DemoOptions", text);
-}
 
 QString DefaultSettingsFile()
 {
@@ -49,24 +45,31 @@ QString ProbeWritable(const QString& folder)
 ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Translate("Host application around the launcher module: loads it, shows its panel and menus, and "
-                  "offers controls to drive it. Without a display it tours every edge, state and dialog and "
-                  "writes pictures."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, Translate("Shows this help."));
-    const QCommandLineOption library(QStringLiteral("library"), Translate("Module library to load."),
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "DemoOptions", "Host application around the launcher module: loads it, shows its panel and menus, and "
+                       "offers controls to drive it. Without a display it tours every edge, state and dialog and "
+                       "writes pictures."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("DemoOptions", "Shows this help."));
+    const QCommandLineOption library(QStringLiteral("library"),
+                                     QCoreApplication::translate("DemoOptions", "Module library to load."),
                                      QStringLiteral("PATH"), DefaultLibraryPath());
-    const QCommandLineOption settings(QStringLiteral("settings"), Translate("Settings file (INI)."),
+    const QCommandLineOption settings(QStringLiteral("settings"),
+                                      QCoreApplication::translate("DemoOptions", "Settings file (INI)."),
                                       QStringLiteral("FILE"), DefaultSettingsFile());
-    const QCommandLineOption screenshots(QStringLiteral("screenshots"), Translate("Folder for screenshots."),
+    const QCommandLineOption screenshots(QStringLiteral("screenshots"),
+                                         QCoreApplication::translate("DemoOptions", "Folder for screenshots."),
                                          QStringLiteral("DIR"), DefaultScreenshotsDir());
-    const QCommandLineOption tour(QStringLiteral("tour"),
-                                  Translate("Tour every edge, state and dialog, write pictures and a log into "
-                                            "DIR, then quit."),
-                                  QStringLiteral("DIR"));
-    const QCommandLineOption language(QStringLiteral("language"), Translate("Language at start: en or de."),
+    const QCommandLineOption tour(
+        QStringLiteral("tour"),
+        QCoreApplication::translate("DemoOptions", "Tour every edge, state and dialog, write pictures and a log into "
+                                                   "DIR, then quit."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QCoreApplication::translate("DemoOptions", "Language at start: en or de."),
                                       QStringLiteral("LANG"), QStringLiteral("en"));
-    const QCommandLineOption silent(QStringLiteral("silent"), Translate("Activate without showing the panel."));
+    const QCommandLineOption silent(QStringLiteral("silent"),
+                                    QCoreApplication::translate("DemoOptions", "Activate without showing the panel."));
     parser.addOptions({help, library, settings, screenshots, tour, language, silent});
 
     ParsedOptions result;
@@ -83,7 +86,8 @@ ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
     }
     if (!parser.positionalArguments().isEmpty())
     {
-        result.error = Translate("Unexpected argument: %1").arg(parser.positionalArguments().first());
+        result.error = QCoreApplication::translate("DemoOptions", "Unexpected argument: %1")
+                           .arg(parser.positionalArguments().first());
         return result;
     }
 
@@ -104,12 +108,13 @@ ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
 
     if (options.language != QLatin1String("en") && options.language != QLatin1String("de"))
     {
-        result.error = Translate("Unknown language \"%1\": use en or de.").arg(options.language);
+        result.error =
+            QCoreApplication::translate("DemoOptions", "Unknown language \"%1\": use en or de.").arg(options.language);
     }
     else if (options.libraryPath.isEmpty() || options.settingsFile.isEmpty() || options.screenshotsDir.isEmpty() ||
              (parser.isSet(tour) && options.tourDir.isEmpty()))
     {
-        result.error = Translate("Paths given on the command line must not be empty.");
+        result.error = QCoreApplication::translate("DemoOptions", "Paths given on the command line must not be empty.");
     }
     return result;
 }
@@ -136,26 +141,29 @@ QString CheckSettingsFile(const QString& filePath)
     const QFileInfo file(filePath);
     if (file.isDir())
     {
-        return Translate("Settings file %1 is a folder.").arg(filePath);
+        return QCoreApplication::translate("DemoOptions", "Settings file %1 is a folder.").arg(filePath);
     }
     const QString folder = file.absolutePath();
     if (!QDir().mkpath(folder))
     {
-        return Translate("Cannot use settings file %1: its folder %2 cannot be created.").arg(filePath, folder);
+        return QCoreApplication::translate("DemoOptions",
+                                           "Cannot use settings file %1: its folder %2 cannot be created.")
+            .arg(filePath, folder);
     }
     if (file.exists())
     {
         QFile probe(filePath);
         if (!probe.open(QIODevice::ReadWrite))
         {
-            return Translate("Cannot write settings file %1: %2.").arg(filePath, probe.errorString());
+            return QCoreApplication::translate("DemoOptions", "Cannot write settings file %1: %2.")
+                .arg(filePath, probe.errorString());
         }
         return QString();
     }
     const QString problem = ProbeWritable(folder);
     if (!problem.isEmpty())
     {
-        return Translate("Cannot create settings file %1: %2.").arg(filePath, problem);
+        return QCoreApplication::translate("DemoOptions", "Cannot create settings file %1: %2.").arg(filePath, problem);
     }
     return QString();
 }
@@ -165,16 +173,17 @@ QString PrepareWritableFolder(const QString& folder, const QString& what)
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
     {
-        return Translate("The %1 folder %2 is a file.").arg(what, folder);
+        return QCoreApplication::translate("DemoOptions", "The %1 folder %2 is a file.").arg(what, folder);
     }
     if (!QDir().mkpath(folder))
     {
-        return Translate("The %1 folder %2 cannot be created.").arg(what, folder);
+        return QCoreApplication::translate("DemoOptions", "The %1 folder %2 cannot be created.").arg(what, folder);
     }
     const QString problem = ProbeWritable(folder);
     if (!problem.isEmpty())
     {
-        return Translate("The %1 folder %2 is not writable: %3.").arg(what, folder, problem);
+        return QCoreApplication::translate("DemoOptions", "The %1 folder %2 is not writable: %3.")
+            .arg(what, folder, problem);
     }
     return QString();
 }

@@ -7,38 +7,31 @@
 
 namespace OrbDemo
 {
-namespace
-{
-QString Translate(const char* text)
-{
-    return QCoreApplication::translate("ModuleLibrary", text);
-}
-} // namespace
-
 bool ModuleLibrary::Load(const QString& path)
 {
     entry = nullptr;
     const QFileInfo file(path);
     if (!file.exists())
     {
-        error = Translate("Module library %1 does not exist.").arg(path);
+        error = QCoreApplication::translate("ModuleLibrary", "Module library %1 does not exist.").arg(path);
         return false;
     }
     if (!file.isFile())
     {
-        error = Translate("Module library %1 is not a file.").arg(path);
+        error = QCoreApplication::translate("ModuleLibrary", "Module library %1 is not a file.").arg(path);
         return false;
     }
     library.setFileName(file.absoluteFilePath());
     if (!library.load())
     {
-        error = Translate("Cannot load module library %1: %2").arg(path, library.errorString());
+        error = QCoreApplication::translate("ModuleLibrary", "Cannot load module library %1: %2")
+                    .arg(path, library.errorString());
         return false;
     }
     entry = reinterpret_cast<RegisterFunction>(library.resolve(EntryPoint));
     if (!entry)
     {
-        error = Translate("Module library %1 has no entry point %2: %3")
+        error = QCoreApplication::translate("ModuleLibrary", "Module library %1 has no entry point %2: %3")
                     .arg(path, QLatin1String(EntryPoint), library.errorString());
         return false;
     }

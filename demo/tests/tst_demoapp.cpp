@@ -1,0 +1,218 @@
+// orb-launcher-demo as a user runs it: bad input ends with a clear message and its exit code;
+// the tour writes a real picture of every sight; the next start restores the panel.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace
+{
+struct Run
+{
+    int exitCode = -1;
+    QString output;
+};
+
+Run RunDemo(const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(ORB_TEST_DEMO), arguments);
+    Run run;
+    if (!process.waitForFinished(5 * 60 * 1000))
+    {
+        process.kill();
+        process.waitForFinished();
+        run.output = QStringLiteral("timed out");
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.output = QString::fromLocal8Bit(process.readAll());
+    return run;
+}
+
+// The value after "prefix" on the tour log's line that starts with it.
+QString LogLine(const QString& logPath, const QString& prefix)
+{
+    QFile log(logPath);
+    if (!log.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QStringLiteral("<no log>");
+    for (const QByteArray& line : log.readAll().split('\n'))
+    {
+        const QString text = QString::fromUtf8(line);
+        if (text.startsWith(prefix))
+            return text.mid(prefix.size());
+    }
+    return QStringLiteral("<no %1 line>").arg(prefix);
+}
+
+int CountLines(const QString& logPath, const QString& line)
+{
+    QFile log(logPath);
+    if (!log.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n')).count(line);
+}
+
+// Pixels as dark as the launcher's windows; the desktop behind them is much lighter.
+int DarkPixels(const QImage& image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+    {
+        for (int x = 0; x < image.width(); ++x)
+        {
+            if (qGray(image.pixel(x, y)) < 60)
+                ++dark;
+        }
+    }
+    return dark;
+}
+} // namespace
+
+class DemoAppTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void rejectsBadInput_data();
+    void rejectsBadInput();
+    void tourPicturesEverySight_data();
+    void tourPicturesEverySight();
+    void restartRestoresPanel();
+
+private:
+    QString Path(const QString& name) const { return temp.filePath(name); }
+
+    QTemporaryDir temp;
+    Run firstTour;
+};
+
+void DemoAppTest::initTestCase()
+{
+    QVERIFY(temp.isValid());
+    QFile blocker(Path(QStringLiteral("plain-file")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder, not a library\n");
+    blocker.close();
+
+    firstTour =
+        RunDemo({QStringLiteral("--tour"), Path(QStringLiteral("tour1")), QStringLiteral("--settings"),
+                 Path(QStringLiteral("demo.ini")), QStringLiteral("--screenshots"), Path(QStringLiteral("shots"))});
+}
+
+void DemoAppTest::rejectsBadInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QStringList>("mentions");
+
+    const QString blocker = Path(QStringLiteral("plain-file"));
+    const QString missing = Path(QStringLiteral("missing/libOrbModuleLauncher.so"));
+    const QString host = QStringLiteral(ORB_TEST_HOST_LIBRARY);
+    const QStringList safe{QStringLiteral("--settings"),    Path(QStringLiteral("bad.ini")),
+                           QStringLiteral("--tour"),        Path(QStringLiteral("bad-tour")),
+                           QStringLiteral("--screenshots"), Path(QStringLiteral("bad-shots"))};
+
+    QTest::newRow("unknown option") << QStringList{"--colour"} << 1 << QStringList{"colour", "--help"};
+    QTest::newRow("unknown language") << QStringList{"--language", "fr"} << 1 << QStringList{"fr"};
+    QTest::newRow("settings under a file") << QStringList{"--settings", blocker + "/demo.ini", "--tour", Path("t1")}
+                                           << 2 << QStringList{blocker + "/demo.ini"};
+    QTest::newRow("settings is a folder")
+        << QStringList{"--settings", temp.path(), "--tour", Path("t2")} << 2 << QStringList{temp.path(), "folder"};
+    QTest::newRow("screenshots under a file")
+        << QStringList{"--settings", Path("s.ini"), "--screenshots", blocker + "/shots", "--tour", Path("t3")} << 2
+        << QStringList{blocker + "/shots"};
+    QTest::newRow("tour folder is a file")
+        << QStringList{"--settings", Path("s.ini"), "--tour", blocker} << 2 << QStringList{blocker};
+    QTest::newRow("missing library") << safe + QStringList{"--library", missing} << 3
+                                     << QStringList{missing, "does not exist"};
+    QTest::newRow("not a library") << safe + QStringList{"--library", blocker} << 3
+                                   << QStringList{blocker, "Cannot load"};
+    QTest::newRow("library without the entry point")
+        << safe + QStringList{"--library", host} << 3 << QStringList{host, "OrbModuleLauncher_RegisterModuleIoC"};
+}
+
+void DemoAppTest::rejectsBadInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QStringList, mentions);
+
+    const Run run = RunDemo(arguments);
+    QVERIFY2(run.exitCode == exitCode, qPrintable(QStringLiteral("exit %1: %2").arg(run.exitCode).arg(run.output)));
+    for (const QString& mention : mentions)
+        QVERIFY2(run.output.contains(mention), qPrintable(run.output));
+    QVERIFY2(!run.output.contains(QLatin1String("Tour:")), "nothing ran");
+}
+
+void DemoAppTest::tourPicturesEverySight_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("minimumDark");
+
+    // A compacted panel is a 22 x 110 tail; dialogs are a few hundred pixels each way.
+    for (const char* edge : {"right", "left", "top", "bottom"})
+    {
+        QTest::newRow(qPrintable(QStringLiteral("%1 maximized").arg(edge)))
+            << QStringLiteral("panel-%1-maximized.png").arg(edge) << 8000;
+        QTest::newRow(qPrintable(QStringLiteral("%1 compacted").arg(edge)))
+            << QStringLiteral("panel-%1-compacted.png").arg(edge) << 1500;
+    }
+    QTest::newRow("additional feature") << "panel-right-additional.png" << 8000;
+    for (const char* suffix : {"", "-de"})
+    {
+        for (const char* dialog : {"dialog-customization", "dialog-customization-selected", "feature-request-empty",
+                                   "feature-request", "thank-you"})
+        {
+            const QString name = QLatin1String(dialog) + QLatin1String(suffix) + QStringLiteral(".png");
+            QTest::newRow(qPrintable(name)) << name << 50000;
+        }
+    }
+    QTest::newRow("tray menu") << "menu-tray.png" << 30000;
+    QTest::newRow("tray menu in German") << "menu-tray-de.png" << 30000;
+    QTest::newRow("capture menu") << "menu-capture.png" << 20000;
+}
+
+void DemoAppTest::tourPicturesEverySight()
+{
+    QFETCH(QString, picture);
+    QFETCH(int, minimumDark);
+
+    QVERIFY2(firstTour.exitCode == 0, qPrintable(firstTour.output));
+    const QImage image(QDir(Path(QStringLiteral("tour1"))).filePath(picture));
+    QVERIFY2(!image.isNull(), qPrintable(picture));
+    const int dark = DarkPixels(image);
+    QVERIFY2(dark >= minimumDark, qPrintable(QStringLiteral("%1 has %2 dark pixels").arg(picture).arg(dark)));
+    // Not all dark either: the window stands on the desktop.
+    QVERIFY(dark < image.width() * image.height() * 9 / 10);
+}
+
+void DemoAppTest::restartRestoresPanel()
+{
+    QVERIFY2(firstTour.exitCode == 0, qPrintable(firstTour.output));
+    const QString firstLog = Path(QStringLiteral("tour1/tour.log"));
+    QCOMPARE(LogLine(firstLog, QStringLiteral("restored: ")),
+             QStringLiteral("edge=Right state=Maximized additional=none"));
+    const QString final = LogLine(firstLog, QStringLiteral("final: "));
+    QCOMPARE(final, QStringLiteral("edge=Left state=Compacted additional=audioCapturing"));
+    // The tour did reach the host, not only the panel.
+    QCOMPARE(CountLines(firstLog, QStringLiteral("call: FeedbackController::SendFeedback(RequestFeatureFromSidebar)")),
+             2);
+    QVERIFY(CountLines(firstLog, QStringLiteral("call: Handler::TakeScreenshot")) >= 2);
+    QVERIFY(CountLines(firstLog, QStringLiteral("call: Preset::Start(Meeting: webcam and microphone)")) == 1);
+    QVERIFY(!QDir(Path(QStringLiteral("shots"))).entryList({QStringLiteral("*.png")}).isEmpty());
+
+    const Run second =
+        RunDemo({QStringLiteral("--tour"), Path(QStringLiteral("tour2")), QStringLiteral("--settings"),
+                 Path(QStringLiteral("demo.ini")), QStringLiteral("--screenshots"), Path(QStringLiteral("shots"))});
+    QVERIFY2(second.exitCode == 0, qPrintable(second.output));
+    QCOMPARE(LogLine(Path(QStringLiteral("tour2/tour.log")), QStringLiteral("restored: ")), final);
+}
+
+QTEST_GUILESS_MAIN(DemoAppTest)
+#include "tst_demoapp.moc"

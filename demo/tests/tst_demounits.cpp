@@ -1,0 +1,347 @@
+// The demo host's own pieces: command line, paths, module loading, languages, the handler's
+// screenshots and the picture composition.
+#include "DemoHandler.h"
+#include "DemoOptions.h"
+#include "Languages.h"
+#include "ModuleLibrary.h"
+#include "Snapshot.h"
+
+#include "CallRecord/CallRecord.h"
+#include "Hypodermic/Hypodermic.h"
+#include "Module/Launcher/IModule.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <typeinfo>
+
+using namespace OrbDemo;
+
+namespace
+{
+// A translucent window that paints one opaque square, to see what composition keeps.
+class SquareWindow : public QWidget
+{
+public:
+    SquareWindow()
+    {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setAttribute(Qt::WA_TranslucentBackground);
+        resize(60, 40);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(0, 0, 20, 20, Qt::red); }
+};
+
+class LanguageChangeCounter : public QWidget
+{
+public:
+    int count = 0;
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            ++count;
+        QWidget::changeEvent(event);
+    }
+};
+} // namespace
+
+class DemoUnitsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { Zarvo::Host::CallRecord::Clear(); }
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void parsesOptions_data();
+    void parsesOptions();
+    void checksSettingsFile();
+    void preparesFolders();
+    void loadsModuleLibrary_data();
+    void loadsModuleLibrary();
+    void registersLauncherFromLibrary();
+    void switchesLanguage();
+    void takesScreenshots();
+    void reportsUnwritableScreenshotFolder();
+    void passesHostActionsOn();
+    void composesTranslucentWindows();
+
+private:
+    QTemporaryDir temp;
+};
+
+void DemoUnitsTest::parsesOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("tourDir");
+    QTest::addColumn<QString>("language");
+
+    const QString tourUnderCwd = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
+    QTest::newRow("defaults with a display") << QStringList() << true << ""
+                                             << ""
+                                             << "en";
+    QTest::newRow("no display tours into the current folder") << QStringList() << false << "" << tourUnderCwd << "en";
+    QTest::newRow("explicit tour") << QStringList{"--tour", "/tmp/t"} << true << ""
+                                   << "/tmp/t"
+                                   << "en";
+    QTest::newRow("explicit tour without display") << QStringList{"--tour=/tmp/u"} << false << ""
+                                                   << "/tmp/u"
+                                                   << "en";
+    QTest::newRow("german") << QStringList{"--language", "de"} << true << ""
+                            << ""
+                            << "de";
+    QTest::newRow("unknown language") << QStringList{"--language", "fr"} << true << "fr"
+                                      << ""
+                                      << "fr";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << true << "colour"
+                                    << ""
+                                    << "en";
+    QTest::newRow("stray argument") << QStringList{"extra"} << true << "extra"
+                                    << ""
+                                    << "en";
+    QTest::newRow("empty path") << QStringList{"--settings="} << true << "empty"
+                                << ""
+                                << "en";
+}
+
+void DemoUnitsTest::parsesOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
+    QFETCH(QString, error);
+    QFETCH(QString, tourDir);
+    QFETCH(QString, language);
+
+    const ParsedOptions parsed = ParseOptions(QStringList{"orb-launcher-demo"} + arguments, display);
+    if (!error.isEmpty())
+    {
+        QVERIFY2(parsed.error.contains(error), qPrintable(parsed.error));
+        return;
+    }
+    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+    QCOMPARE(parsed.options.tourDir, tourDir);
+    QCOMPARE(parsed.options.language, language);
+    QCOMPARE(parsed.options.libraryPath, DefaultLibraryPath());
+    QVERIFY(parsed.options.settingsFile.endsWith(QLatin1String("orb-launcher-demo.ini")));
+    QVERIFY(!parsed.options.screenshotsDir.isEmpty());
+}
+
+void DemoUnitsTest::checksSettingsFile()
+{
+    const QString blocker = temp.filePath(QStringLiteral("plain-file"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    // Under a regular file no folder can exist, whoever runs the test.
+    const QString underFile = blocker + QStringLiteral("/demo.ini");
+    QString problem = CheckSettingsFile(underFile);
+    QVERIFY2(problem.contains(underFile), qPrintable(problem));
+
+    problem = CheckSettingsFile(temp.path());
+    QVERIFY2(problem.contains(temp.path()) && problem.contains(QLatin1String("folder")), qPrintable(problem));
+
+    const QString fresh = temp.filePath(QStringLiteral("new/nested/demo.ini"));
+    QCOMPARE(CheckSettingsFile(fresh), QString());
+    QVERIFY(QFileInfo(fresh).dir().exists());
+    QVERIFY2(QDir(QFileInfo(fresh).path()).isEmpty(), "the check leaves no probe file behind");
+    QCOMPARE(CheckSettingsFile(blocker), QString());
+}
+
+void DemoUnitsTest::preparesFolders()
+{
+    const QString blocker = temp.filePath(QStringLiteral("another-file"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    QString problem = PrepareWritableFolder(blocker, QStringLiteral("screenshot"));
+    QVERIFY2(problem.contains(blocker) && problem.contains(QLatin1String("is a file")), qPrintable(problem));
+    problem = PrepareWritableFolder(blocker + QStringLiteral("/shots"), QStringLiteral("screenshot"));
+    QVERIFY2(problem.contains(blocker + QStringLiteral("/shots")), qPrintable(problem));
+
+    const QString fresh = temp.filePath(QStringLiteral("shots/today"));
+    QCOMPARE(PrepareWritableFolder(fresh, QStringLiteral("screenshot")), QString());
+    QVERIFY(QDir(fresh).exists());
+}
+
+void DemoUnitsTest::loadsModuleLibrary_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("loads");
+    QTest::addColumn<QString>("cause");
+
+    const QString text = temp.filePath(QStringLiteral("not-a-library.so"));
+    QFile file(text);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("just text\n");
+    file.close();
+
+    QTest::newRow("module") << QStringLiteral(ORB_TEST_MODULE_LIBRARY) << true << "";
+    QTest::newRow("missing") << temp.filePath(QStringLiteral("gone.so")) << false << "does not exist";
+    QTest::newRow("folder") << temp.path() << false << "not a file";
+    QTest::newRow("not a library") << text << false << "Cannot load";
+    QTest::newRow("library without the entry point")
+        << QStringLiteral(ORB_TEST_HOST_LIBRARY) << false << ModuleLibrary::EntryPoint;
+}
+
+void DemoUnitsTest::loadsModuleLibrary()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, loads);
+    QFETCH(QString, cause);
+
+    ModuleLibrary library;
+    QCOMPARE(library.Load(path), loads);
+    if (!loads)
+    {
+        QVERIFY2(library.Error().contains(path) && library.Error().contains(cause), qPrintable(library.Error()));
+        Hypodermic::ContainerBuilder builder;
+        QVERIFY_EXCEPTION_THROWN(library.Register(builder), std::logic_error);
+    }
+}
+
+void DemoUnitsTest::registersLauncherFromLibrary()
+{
+    ModuleLibrary library;
+    QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
+    const std::string name = typeid(Zarvo::Orb::Module::Launcher::IModule).name();
+
+    Hypodermic::ContainerBuilder empty;
+    QVERIFY(!empty.build()->resolveNamed<Zarvo::Orb::Module::IModule>(name));
+
+    // Registered under the launcher's name: resolving it now tries to build the launcher,
+    // which needs host services this container does not have.
+    Hypodermic::ContainerBuilder builder;
+    library.Register(builder);
+    QVERIFY_EXCEPTION_THROWN(builder.build()->resolveNamed<Zarvo::Orb::Module::IModule>(name),
+                             Hypodermic::ResolutionException);
+}
+
+void DemoUnitsTest::switchesLanguage()
+{
+    LanguageChangeCounter window;
+    {
+        Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
+        QVERIFY(languages.Switch(QStringLiteral("de")));
+        QCOMPARE(languages.Missing(), QStringList());
+        QCOMPARE(QCoreApplication::translate("Sidebar", "Close"), QStringLiteral("Schließen"));
+        QCOMPARE(QCoreApplication::translate("OrbDemo::ControlWindow", "Activate"), QStringLiteral("Aktivieren"));
+        QTRY_VERIFY(window.count > 0);
+
+        window.count = 0;
+        QVERIFY(languages.Switch(QStringLiteral("en")));
+        QCOMPARE(QCoreApplication::translate("Sidebar", "Close"), QStringLiteral("Close"));
+        QCOMPARE(QCoreApplication::translate("OrbDemo::ControlWindow", "Activate"), QStringLiteral("Activate"));
+        // English has a catalogue too: it gives the tooltip keys their words.
+        QCOMPARE(QCoreApplication::translate("Sidebar", "Screenshotting tooltip"), QStringLiteral("Take a screenshot"));
+        QTRY_VERIFY(window.count > 0);
+
+        QVERIFY(!languages.Switch(QStringLiteral("fr")));
+        QCOMPARE(languages.Current(), QStringLiteral("en"));
+        QCOMPARE(QCoreApplication::translate("Sidebar", "Screenshotting tooltip"), QStringLiteral("Take a screenshot"));
+    }
+    // Gone with the switcher.
+    QCOMPARE(QCoreApplication::translate("Sidebar", "Screenshotting tooltip"),
+             QStringLiteral("Screenshotting tooltip"));
+
+    Languages nowhere({temp.filePath(QStringLiteral("no-catalogues"))});
+    QVERIFY(nowhere.Switch(QStringLiteral("de")));
+    QCOMPARE(nowhere.Missing(),
+             (QStringList{QStringLiteral("OrbModuleLauncher_de.qm"), QStringLiteral("orb-launcher-demo_de.qm")}));
+    QCOMPARE(QCoreApplication::translate("Sidebar", "Close"), QStringLiteral("Close"));
+}
+
+void DemoUnitsTest::takesScreenshots()
+{
+    SquareWindow window;
+    window.move(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QString folder = temp.filePath(QStringLiteral("screens"));
+    QVERIFY(QDir().mkpath(folder));
+    DemoHandler handler(folder);
+    QSignalSpy messages(&handler, &DemoHandler::Message);
+    handler.TakeScreenshot();
+    handler.TakeScreenshot();
+
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*.png")}, QDir::Files);
+    QCOMPARE(files.size(), 2);
+    QVERIFY(files.contains(QFileInfo(handler.LastScreenshot()).fileName()));
+    const QImage shot(handler.LastScreenshot());
+    QCOMPARE(shot.size(), QGuiApplication::primaryScreen()->geometry().size());
+    QVERIFY(messages.last().at(0).toString().contains(handler.LastScreenshot()));
+    QCOMPARE(Zarvo::Host::CallRecord::CallsStartingWith(QStringLiteral("Handler::")),
+             (QStringList{QStringLiteral("Handler::TakeScreenshot"), QStringLiteral("Handler::TakeScreenshot")}));
+}
+
+void DemoUnitsTest::reportsUnwritableScreenshotFolder()
+{
+    const QString blocker = temp.filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    DemoHandler handler(blocker + QStringLiteral("/shots"));
+    QSignalSpy messages(&handler, &DemoHandler::Message);
+    handler.TakeScreenshot();
+    QCOMPARE(handler.LastScreenshot(), QString());
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.at(0).at(0).toString().contains(blocker), qPrintable(messages.at(0).at(0).toString()));
+}
+
+void DemoUnitsTest::passesHostActionsOn()
+{
+    DemoHandler handler(temp.path());
+    QSignalSpy actions(&handler, &DemoHandler::HostActionRequested);
+    QSignalSpy quits(&handler, &DemoHandler::QuitRequested);
+    handler.HandleAction("ActionPreferences");
+    handler.ShowSchedulerPreferences(false);
+    handler.Quit();
+    QCOMPARE(actions.size(), 1);
+    QCOMPARE(actions.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
+    QCOMPARE(quits.size(), 1);
+    QCOMPARE(
+        Zarvo::Host::CallRecord::CallsStartingWith(QStringLiteral("Handler::")),
+        (QStringList{QStringLiteral("Handler::HandleAction(ActionPreferences)"),
+                     QStringLiteral("Handler::ShowSchedulerPreferences(false)"), QStringLiteral("Handler::Quit")}));
+}
+
+void DemoUnitsTest::composesTranslucentWindows()
+{
+    SquareWindow window;
+    window.move(200, 120);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    const QRect area(150, 100, 200, 100);
+    const QImage background = Snapshot::Background(area);
+    const QImage composed = Snapshot::Compose(area, Snapshot::VisibleWindows());
+    QCOMPARE(composed.size(), area.size());
+    // The square lands where the window is, relative to the area.
+    QCOMPARE(composed.pixelColor(55, 25), QColor(Qt::red));
+    // The window's transparent part shows the background, not black or white.
+    QCOMPARE(composed.pixelColor(90, 30), background.pixelColor(90, 30));
+    QCOMPARE(composed.pixelColor(5, 5), background.pixelColor(5, 5));
+
+    window.hide();
+    QVERIFY(!Snapshot::VisibleWindows().contains(&window));
+}
+
+QTEST_MAIN(DemoUnitsTest)
+#include "tst_demounits.moc"
