@@ -98,7 +98,7 @@ public:
     std::vector<QPushButton*> fireButtons;
     std::vector<QLabel*> presetTitles;
 
-    QGroupBox* languageBox = nullptr;
+    QLabel* languageLabel = nullptr;
     QComboBox* languageCombo = nullptr;
 
     QGroupBox* logBox = nullptr;
@@ -200,17 +200,18 @@ void ControlWindow::Impl::Build()
         ++row;
     }
 
-    languageBox = new QGroupBox(central);
-    languageBox->setObjectName(QStringLiteral("languageBox"));
-    auto* languageRow = new QHBoxLayout(languageBox);
-    languageCombo = new QComboBox(languageBox);
+    languageLabel = new QLabel(launcherBox);
+    languageLabel->setObjectName(QStringLiteral("languageLabel"));
+    languageCombo = new QComboBox(launcherBox);
     languageCombo->setObjectName(QStringLiteral("languageCombo"));
+    languageLabel->setBuddy(languageCombo);
     // Each language in its own name, so it can be found whatever language is on.
     languageCombo->addItem(QStringLiteral("English"), QStringLiteral("en"));
     languageCombo->addItem(QStringLiteral("Deutsch"), QStringLiteral("de"));
     languageCombo->setCurrentIndex(languageCombo->findData(languages.Current()));
-    languageRow->addWidget(languageCombo);
-    languageRow->addStretch();
+    launcherRow->addSpacing(12);
+    launcherRow->addWidget(languageLabel);
+    launcherRow->addWidget(languageCombo);
     connect(languageCombo, QOverload<int>::of(&QComboBox::activated), q,
             [this](int index)
             {
@@ -228,7 +229,7 @@ void ControlWindow::Impl::Build()
     log->setObjectName(QStringLiteral("log"));
     log->setReadOnly(true);
     log->setMaximumBlockCount(5000);
-    log->setMinimumHeight(180);
+    log->setMinimumHeight(110);
     auto* logControls = new QHBoxLayout;
     settingsCallsCheck = new QCheckBox(logBox);
     settingsCallsCheck->setObjectName(QStringLiteral("settingsCallsCheck"));
@@ -243,7 +244,6 @@ void ControlWindow::Impl::Build()
 
     column->addWidget(launcherBox);
     column->addWidget(hotkeysBox);
-    column->addWidget(languageBox);
     column->addWidget(logBox, 1);
     q->setCentralWidget(central);
 
@@ -294,7 +294,7 @@ void ControlWindow::Impl::Retranslate()
         fire->setText(ControlWindow::tr("Fire"));
     }
 
-    languageBox->setTitle(ControlWindow::tr("Language"));
+    languageLabel->setText(ControlWindow::tr("&Language:"));
     logBox->setTitle(ControlWindow::tr("Calls between launcher and host"));
     settingsCallsCheck->setText(ControlWindow::tr("Show settings store calls"));
     clearButton->setText(ControlWindow::tr("Clear"));

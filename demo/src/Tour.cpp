@@ -532,8 +532,8 @@ void Tour::TourMenusAndControls()
 
     controls = new ControlWindow(host, languages);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    controls->resize(560, 600);
-    controls->move(screen.center() - QPoint(280, 300));
+    controls->resize(controls->sizeHint().expandedTo(QSize(600, 560)).boundedTo(screen.size()));
+    controls->move(screen.center() - controls->rect().center());
     controls->show();
     WaitFor([this] { return controls->windowHandle() && controls->windowHandle()->isExposed(); });
     controls->AppendLog(QStringLiteral("Tour: the control window's log shows the launcher's calls as they happen."));

@@ -162,10 +162,6 @@
         <translation>Auslösen</translation>
     </message>
     <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
         <source>Calls between launcher and host</source>
         <translation>Aufrufe zwischen Starter und Gastanwendung</translation>
     </message>
@@ -192,6 +188,10 @@
     <message>
         <source>Inactive</source>
         <translation>Inaktiv</translation>
+    </message>
+    <message>
+        <source>&amp;Language:</source>
+        <translation>&amp;Sprache:</translation>
     </message>
 </context>
 <context>
