@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
+
 using namespace LauncherTest;
 using Zarvo::Host::CallRecord;
 using Zarvo::Orb::HotkeySettings;
@@ -129,8 +131,9 @@ private slots:
         launcher.module->SetHandler(&handler);
         QStringList expected = Snapshot(launcher);
 
-        (host.Resolve<HotkeySettings>().get()->*kFeatures[row].set)(text.toStdString());
-        const QString tooltip = Tooltip(launcher, kFeatures[row].featureId);
+        const FeatureRow& feature = kFeatures[row];
+        std::invoke(feature.set, *host.Resolve<HotkeySettings>(), text.toStdString());
+        const QString tooltip = Tooltip(launcher, feature.featureId);
         QVERIFY2(tooltip.endsWith(" (" + text + ")"), qPrintable(tooltip));
         expected[row * 4] = tooltip;
         for (int menu = 1; menu <= 3; ++menu)
