@@ -27,6 +27,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <memory>
+
 namespace OrbDemo
 {
 namespace
@@ -232,7 +234,7 @@ void Tour::WhenModal(const char* className, const std::function<void(QWidget*)>&
     // A timer of its own per step: a timer does not fire again while its own slot runs, and
     // the next modal window opens from inside this step's action.
     auto* poll = new QTimer(this);
-    auto* clock = new QElapsedTimer;
+    auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     connect(poll, &QTimer::timeout, this,
             [this, poll, clock, className, act]
@@ -246,7 +248,6 @@ void Tour::WhenModal(const char* className, const std::function<void(QWidget*)>&
                 }
                 poll->stop();
                 poll->deleteLater();
-                delete clock;
                 if (!ready)
                 {
                     Fail(QStringLiteral("no %1 appeared").arg(QLatin1String(className)));
