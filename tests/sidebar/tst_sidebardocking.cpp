@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace SidebarTest;
@@ -47,6 +48,7 @@ private slots:
     void dragNeedsEightPixels();
     void releaseSnapsToNearestEdge_data();
     void releaseSnapsToNearestEdge();
+    void newEdgeLayoutSetsTheSize();
     void clickOnFeatureButtonExecutesButDragDoesNot();
     void lostReleaseEndsDragAtWatchTick();
     void hidingMidDragSnaps();
@@ -172,6 +174,25 @@ void tst_SidebarDocking::releaseSnapsToNearestEdge()
     QCOMPARE(StyleValue(panel->findChild<QWidget*>(QStringLiteral("closeButton")), "Edge"), edgeText);
     // Snapping stores nothing; the next transition or the destructor does.
     QCOMPARE(services.StoredPosition(), QPoint(736, 150));
+}
+
+void tst_SidebarDocking::newEdgeLayoutSetsTheSize()
+{
+    // Buttons large enough that the vertical layout needs more height (64) than the top edge
+    // gives (56), while the horizontal layout fits; the window sets no minimum of its own.
+    const QString sheet = qApp->styleSheet();
+    const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
+    qApp->setStyleSheet(sheet + QStringLiteral("#Sidebar QPushButton { min-width: 16px; max-width: 16px;"
+                                               " min-height: 16px; max-height: 16px; }"));
+    Services services;
+    const auto shot = MakeFeature("screenshotting", [] { return QString(); });
+    const auto rec = MakeFeature("capturing", [] { return QString(); });
+    auto panel = ShownPanel(services, {shot.feature, rec.feature});
+    QVERIFY(panel);
+
+    PressAndMove(panel.get(), kGrab, QPoint(300, 20) + kGrabOffset);
+    Release(panel.get(), QPoint(300, 20) + kGrabOffset);
+    QCOMPARE(panel->geometry(), QRect(300, 0, 280, 56));
 }
 
 void tst_SidebarDocking::clickOnFeatureButtonExecutesButDragDoesNot()
