@@ -75,20 +75,8 @@ Sidebar::Sidebar(const std::shared_ptr<Zarvo::Orb::UI::ActionsController::Action
 Sidebar::~Sidebar()
 {
     d->SaveSettings();
-
-    // The Impl dies before QWidget deletes the children: nothing may reach it afterwards.
+    // A running animation reports its stop while it is destroyed along with the Impl.
     d->geometryAnimation.disconnect(this);
-    d->geometryAnimation.stop();
-    for (QWidget* child : findChildren<QWidget*>())
-    {
-        child->removeEventFilter(this);
-    }
-    if (d->dragWatchTimerId != -1)
-    {
-        killTimer(d->dragWatchTimerId);
-        d->dragWatchTimerId = -1;
-    }
-    delete takeCentralWidget();
 }
 
 void Sidebar::SetMainFeatures(const std::vector<std::shared_ptr<IFeature>>& features)
