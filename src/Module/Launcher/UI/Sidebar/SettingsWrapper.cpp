@@ -21,7 +21,6 @@ namespace
 {
 // Pinned so stored points read back the same whatever Qt version wrote them.
 constexpr auto PointStreamVersion = QDataStream::Qt_5_11;
-} // namespace
 
 std::vector<uint8_t> EncodePoint(const QPoint& point)
 {
@@ -43,6 +42,7 @@ QPoint DecodePoint(const std::vector<uint8_t>& bytes)
     stream >> x >> y;
     return QPoint(x, y);
 }
+} // namespace
 
 int Read(const Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const int& defaultValue)
 {

@@ -38,10 +38,6 @@ void Write(Zarvo::App::IApplicationSettingsManager& manager, const std::string& 
 void Write(Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const std::string& value);
 void Write(Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const std::vector<uint8_t>& value);
 void Write(Zarvo::App::IApplicationSettingsManager& manager, const std::string& key, const QPoint& value);
-
-std::vector<uint8_t> EncodePoint(const QPoint& point);
-// Coordinates the bytes do not fully hold read as 0.
-QPoint DecodePoint(const std::vector<uint8_t>& bytes);
 } // namespace SettingsStorage
 
 // One persisted setting of type T (int, std::string, std::vector<uint8_t> or QPoint) under a

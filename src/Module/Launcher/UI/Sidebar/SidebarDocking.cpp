@@ -34,15 +34,10 @@ ScreenEdge Sidebar::Impl::GetNearestScreenEdge() const
 
 QSize Sidebar::Impl::GetDockedSize(ScreenEdge edge, SidebarUiState state) const
 {
-    SidebarSizeLimits limits;
-    limits.verticalMaximumWidth = q->verticalLauncherMaximumWidth;
-    limits.verticalMinimumWidth = q->verticalLauncherMinimumWidth;
-    limits.verticalMaximumHeight = q->verticalLauncherMaximumHeight;
-    limits.verticalMinimumHeight = q->verticalLauncherMinimumHeight;
-    limits.horizontalMaximumWidth = q->horizontalLauncherMaximumWidth;
-    limits.horizontalMinimumWidth = q->horizontalLauncherMinimumWidth;
-    limits.horizontalMaximumHeight = q->horizontalLauncherMaximumHeight;
-    limits.horizontalMinimumHeight = q->horizontalLauncherMinimumHeight;
+    const SidebarSizeLimits limits{q->verticalLauncherMaximumWidth,    q->verticalLauncherMinimumWidth,
+                                   q->verticalLauncherMaximumHeight,   q->verticalLauncherMinimumHeight,
+                                   q->horizontalLauncherMaximumWidth,  q->horizontalLauncherMinimumWidth,
+                                   q->horizontalLauncherMaximumHeight, q->horizontalLauncherMinimumHeight};
     return ::Zarvo::Orb::Module::Launcher::UI::GetDockedSize(edge, state, limits, q->size());
 }
 
