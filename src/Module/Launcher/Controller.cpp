@@ -151,25 +151,12 @@ public:
         , linksOpener(linksOpener)
         , sidebar(this->factory->CreateSidebar())
     {
-        hotkeyObserver.screenshotHotkeyChanged = [this](const std::string& hotkey)
-        {
-            ApplyFeatureHotkey(QStringLiteral("screenshotting"), QStringLiteral("ActionTakeScreenshotFromLauncher"),
-                               hotkey);
-        };
-        hotkeyObserver.captureHotkeyChanged = [this](const std::string& hotkey)
-        {
-            ApplyFeatureHotkey(QStringLiteral("capturing"), QStringLiteral("ActionStartRecordFromLauncher"), hotkey);
-        };
-        hotkeyObserver.audioCaptureHotkeyChanged = [this](const std::string& hotkey)
-        {
-            ApplyFeatureHotkey(QStringLiteral("audioCapturing"), QStringLiteral("ActionStartAudioRecordFromLauncher"),
-                               hotkey);
-        };
-        hotkeyObserver.webCameraCaptureHotkeyChanged = [this](const std::string& hotkey)
-        {
-            ApplyFeatureHotkey(QStringLiteral("webcamCapturing"),
-                               QStringLiteral("ActionStartWebCameraRecordFromLauncher"), hotkey);
-        };
+        hotkeyObserver.screenshotHotkeyChanged = FeatureHotkey("screenshotting", "ActionTakeScreenshotFromLauncher");
+        hotkeyObserver.captureHotkeyChanged = FeatureHotkey("capturing", "ActionStartRecordFromLauncher");
+        hotkeyObserver.audioCaptureHotkeyChanged =
+            FeatureHotkey("audioCapturing", "ActionStartAudioRecordFromLauncher");
+        hotkeyObserver.webCameraCaptureHotkeyChanged =
+            FeatureHotkey("webcamCapturing", "ActionStartWebCameraRecordFromLauncher");
 
         actionHandlers = {
             {QStringLiteral("ActionQuit"), HandlerCall(&Launcher::IHandler::Quit)},
@@ -185,11 +172,7 @@ public:
             {QStringLiteral("ActionStartRecordFromLauncher"), HandlerCall(&Launcher::IHandler::StartRecord)},
             {QStringLiteral("ActionOpenLibraryFiles"), HandlerCall(&Launcher::IHandler::OpenLibraryFiles)},
             {QStringLiteral("ActionSchedulerPreferences"),
-             [this]
-             {
-                 if (handler)
-                     handler->ShowSchedulerPreferences(false);
-             }},
+             HandlerCall([](Launcher::IHandler& h) { h.ShowSchedulerPreferences(false); })},
         };
 
         hotkeySettings->RegisterEventHandler(&hotkeyObserver);
@@ -214,12 +197,21 @@ public:
         DropHandlerConnections();
     }
 
-    std::function<void()> HandlerCall(void (Launcher::IHandler::*operation)())
+    // Without a handler the call is dropped.
+    template <class Call> std::function<void()> HandlerCall(Call call)
     {
-        return [this, operation]
+        return [this, call]
         {
             if (handler)
-                (handler->*operation)();
+                std::invoke(call, *handler);
+        };
+    }
+
+    HotkeySettingsObserver::Callback FeatureHotkey(const char* featureId, const char* actionId)
+    {
+        return [this, featureId, actionId](const std::string& hotkey)
+        {
+            ApplyFeatureHotkey(QLatin1String(featureId), QLatin1String(actionId), hotkey);
         };
     }
 
