@@ -56,9 +56,7 @@ struct AbstractTrayMenu::Impl
         {
             return;
         }
-        auto* section = menu->addSection(QString());
-        section->setObjectName(QStringLiteral("presetsSection"));
-        AddText(section, [] { return QCoreApplication::translate("TrayMenu", "Presets"); });
+        // No section heading: styled menus draw one as a bare line above the first entry.
         menu->addActions(live);
         menu->addSeparator();
     }

@@ -36,8 +36,8 @@ public:
     // The menu the tray icon shows.
     QMenu* GetMenuData() const;
 
-    // Shown under a "Presets" section at the top; an empty list removes the section.
-    // Takes effect at the next ClearMenu.
+    // Shown at the top, above a separator; an empty list adds nothing. Takes effect at the next
+    // ClearMenu.
     void SetPinnedActions(const QList<QAction*>& actions);
 
 protected:
