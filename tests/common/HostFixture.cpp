@@ -75,33 +75,10 @@ HostFixture::HostFixture(Registration registration, const RegisterModule& regist
     , audio(std::make_shared<Host::AudioProvider>())
 {
     Hypodermic::ContainerBuilder builder;
-    builder.registerInstance(settings).as<App::IApplicationSettingsManager>();
-    builder.registerInstance(customization).as<App::ICustomizationManager>();
-    builder.registerInstance(lookAndFeel).as<App::ILookAndFeelManager>();
-    builder.registerInstance(productSettingsManager).as<App::IProductSettingsManager>();
-    builder.registerInstance(links).as<App::ILinksOpener>();
-    builder.registerInstance(statistics).as<Orb::Tracking::IStatisticsManager>();
-    builder.registerInstance(feedback).as<Orb::Service::Feedback::IFeedbackController>();
-    builder.registerInstance(tutorials).as<Orb::Service::Tutorial::ITutorialManager>();
-    builder.registerInstance(stimulus).as<Orb::IExternalStimulusHandler>();
-    builder.registerInstance(audio).as<Orb::IAudioProvider>();
-
-    if (registration == Registration::SingleInstances)
-    {
-        builder.registerType<Orb::ProductSettings>().singleInstance();
-        builder.registerType<Orb::HotkeySettings>().singleInstance();
-        builder.registerType<Orb::GlobalHotkeyManager>().singleInstance();
-        builder.registerType<Orb::GlobalHotkeyGuard>().singleInstance();
-        builder.registerType<Orb::PathsSettings>().singleInstance();
-        builder.registerType<Orb::UI::ParentProvider>().singleInstance();
-        builder.registerType<Orb::UI::WindowPositionHelper>().singleInstance();
-        builder.registerType<Orb::UI::MainMenuBar>().singleInstance();
-        builder.registerType<Orb::UI::CaptureTrayIcon>().singleInstance();
-        builder.registerType<Orb::UI::CaptureTrayIconBlocker>().singleInstance();
-        builder.registerType<Orb::UI::CaptureDockMenu>().singleInstance();
-        builder.registerType<Orb::UI::AudioComponentInstallHelper>().singleInstance();
-    }
-
+    Host::RegisterHost(builder,
+                       {settings, customization, lookAndFeel, productSettingsManager, links, statistics, feedback,
+                        tutorials, stimulus, audio},
+                       registration);
     if (registerModule)
         registerModule(builder);
     if (amend)

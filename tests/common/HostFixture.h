@@ -6,6 +6,7 @@
 #include "Hypodermic/Hypodermic.h"
 #include "Module/Launcher/IHandler.h"
 #include "ModuleFramework/IModule.h"
+#include "StandIns/HostRegistration.h"
 #include "StandIns/StandIns.h"
 
 // Complete, so that Resolve can build any of them.
@@ -37,6 +38,7 @@ namespace Zarvo::Orb::Module::Launcher::UI
 {
 class Sidebar;
 }
+Q_DECLARE_METATYPE(Zarvo::Host::HostClasses)
 
 namespace LauncherTest
 {
@@ -65,19 +67,9 @@ private:
     QStringList calls;
 };
 
-enum class Registration
-{
-    // The concrete host classes registered as single instances, as the demo host does.
-    SingleInstances,
-    // Only the host interfaces registered; the container builds the concrete classes on demand.
-    InterfacesOnly,
-};
+// How the host registers its concrete classes.
+using Registration = Zarvo::Host::HostClasses;
 
-} // namespace LauncherTest
-Q_DECLARE_METATYPE(LauncherTest::Registration)
-
-namespace LauncherTest
-{
 using RegisterModule = std::function<void(Hypodermic::ContainerBuilder&)>;
 
 // What one resolution produced: the launcher and the windows it made, found in the
@@ -105,7 +97,7 @@ public:
     // Throws what the container or the launcher's constructor throws.
     ResolvedLauncher ResolveLauncher();
 
-    // With InterfacesOnly every call builds a new instance, not the launcher's.
+    // With BuiltOnDemand every call builds a new instance, not the launcher's.
     template <class T> std::shared_ptr<T> Resolve() { return container->resolve<T>(); }
 
     // "Orb/Sidebar/<name>" in the settings store.

@@ -28,14 +28,6 @@ const QStringList kInstallAudioActions = {
     "AudioComponentInstallHelper::RegisterAction(ActionUninstallAudioComponent, 1)",
 };
 const QString kParent = "ParentProvider::PushIndirectParent(Sidebar, 1, 0, 2)";
-
-void Activate(Zarvo::Orb::Module::IModule& module, int mode)
-{
-    if (mode < 0)
-        module.Activate();
-    else
-        module.Activate(ActivationContext(mode));
-}
 } // namespace
 
 class ControllerTest : public QObject
@@ -46,65 +38,57 @@ private slots:
     void initTestCase()
     {
         // The first panel of a process brings a stored Hidden back; later panels keep it.
-        HostFixture(Registration::InterfacesOnly).ResolveLauncher();
+        HostFixture(Registration::BuiltOnDemand).ResolveLauncher();
     }
     void init() { CallRecord::Clear(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
     void activation_data()
     {
-        QTest::addColumn<Registration>("registration");
         QTest::addColumn<int>("mode"); // -1: Activate() without context
         QTest::addColumn<int>("storedState");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("state");
 
+        const QStringList head = QStringList{"CaptureTrayIcon::SetTrayMenu"} + kInstallAudioActions;
         const QStringList shown =
-            QStringList{"CaptureTrayIcon::SetTrayMenu"} + kInstallAudioActions +
-            QStringList{kParent, "Util::ShowRaisedWindow(Sidebar)", "TutorialManager::IsTutorialShown(0)",
-                        "TutorialManager::ShowTutorial(0)", "ExternalStimulusHandler::OnModuleActivated"};
+            head + QStringList{kParent, "Util::ShowRaisedWindow(Sidebar)", "TutorialManager::IsTutorialShown(0)",
+                               "TutorialManager::ShowTutorial(0)", "ExternalStimulusHandler::OnModuleActivated"};
         const QStringList silent =
-            QStringList{"CaptureTrayIcon::SetTrayMenu"} + kInstallAudioActions +
-            QStringList{"Util::HideWindow(Sidebar)", "WindowPositionHelper::UpdatePreviousPosition(Sidebar)",
-                        "ExternalStimulusHandler::OnModuleActivated"};
+            head + QStringList{"Util::HideWindow(Sidebar)", "WindowPositionHelper::UpdatePreviousPosition(Sidebar)",
+                               "ExternalStimulusHandler::OnModuleActivated"};
         const QStringList hidden =
-            QStringList{"CaptureTrayIcon::SetTrayMenu"} + kInstallAudioActions +
-            QStringList{kParent, "Util::HideWindow(Sidebar)", "ExternalStimulusHandler::OnModuleActivated"};
-
-        for (auto registration : {Registration::SingleInstances, Registration::InterfacesOnly})
-        {
-            const char* r = registration == Registration::SingleInstances ? "singles" : "interfaces";
-            QTest::addRow("%s, normal", r) << registration << 0 << -1 << shown << int(UI::Maximized);
-            QTest::addRow("%s, no context", r) << registration << -1 << -1 << shown << int(UI::Maximized);
-            QTest::addRow("%s, silent", r) << registration << 1 << -1 << silent << int(UI::Hidden);
-            QTest::addRow("%s, stored compacted", r) << registration << 0 << 1 << shown << int(UI::Compacted);
-            QTest::addRow("%s, stored hidden", r) << registration << 0 << 2 << hidden << int(UI::Hidden);
-            QTest::addRow("%s, silent, stored compacted", r) << registration << 1 << 1 << silent << int(UI::Hidden);
-        }
+            head + QStringList{kParent, "Util::HideWindow(Sidebar)", "ExternalStimulusHandler::OnModuleActivated"};
+        QTest::newRow("normal") << 0 << -1 << shown << int(UI::Maximized);
+        QTest::newRow("no context") << -1 << -1 << shown << int(UI::Maximized);
+        QTest::newRow("silent") << 1 << -1 << silent << int(UI::Hidden);
+        QTest::newRow("stored compacted") << 0 << 1 << shown << int(UI::Compacted);
+        QTest::newRow("stored hidden") << 0 << 2 << hidden << int(UI::Hidden);
+        QTest::newRow("silent, stored compacted") << 1 << 1 << silent << int(UI::Hidden);
     }
 
     void activation()
     {
-        QFETCH(Registration, registration);
         QFETCH(int, mode);
         QFETCH(int, storedState);
         QFETCH(QStringList, expected);
         QFETCH(int, state);
 
-        HostFixture host(registration);
+        HostFixture host(Registration::BuiltOnDemand);
         if (storedState >= 0)
             host.StoreSidebarInt("sidebar_ui_state", storedState);
         auto launcher = host.ResolveLauncher();
-        QVERIFY(launcher.module && launcher.sidebar);
         RecordingHandler handler;
         launcher.module->SetHandler(&handler);
 
         CallRecord::Clear();
-        Activate(*launcher.module, mode);
+        if (mode < 0)
+            launcher.module->Activate();
+        else
+            launcher.module->Activate(ActivationContext(mode));
         QCOMPARE(HostCalls(), expected);
         QCOMPARE(int(launcher.sidebar->GetUiState()), state);
         QCOMPARE(launcher.sidebar->isVisible(), state != UI::Hidden);
-        QVERIFY(launcher.module->IsActive());
 
         CallRecord::Clear();
         launcher.module->Deactivate();
@@ -114,7 +98,6 @@ private slots:
                               "AudioComponentInstallHelper::UnregisterAction(ActionUninstallAudioComponent)",
                               "ParentProvider::RemoveParent(Sidebar)", "Util::HideWindow(Sidebar)"}));
         QVERIFY(!launcher.sidebar->isVisible());
-        QVERIFY(!launcher.module->IsActive());
         QCOMPARE(int(launcher.sidebar->GetUiState()), state); // kept for the next activation
     }
 
@@ -181,7 +164,7 @@ private slots:
 
     void unknownActionReachesHostAsUtf8()
     {
-        HostFixture host(Registration::InterfacesOnly);
+        HostFixture host(Registration::BuiltOnDemand);
         auto launcher = host.ResolveLauncher();
         RecordingHandler first, second;
         launcher.module->SetHandler(&first);
@@ -194,39 +177,29 @@ private slots:
         QCOMPARE(first.Calls(), QStringList());
     }
 
-    void featureButtons_data()
+    void featureButtonsReachHandler()
     {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("screenshot") << "screenshottingFeatureButton"
-                                    << "TakeScreenshot";
-        QTest::newRow("capture") << "capturingFeatureButton"
-                                 << "StartRecord";
-        QTest::newRow("webcam") << "webcamCapturingFeatureButton"
-                                << "StartWebCameraRecord";
-        QTest::newRow("audio") << "audioCapturingFeatureButton"
-                               << "StartAudioRecord";
-    }
-
-    void featureButtons()
-    {
-        QFETCH(QString, button);
-        QFETCH(QString, expected);
-        HostFixture host(Registration::InterfacesOnly);
+        HostFixture host(Registration::BuiltOnDemand);
         auto launcher = host.ResolveLauncher();
         RecordingHandler handler;
         launcher.module->SetHandler(&handler);
-        launcher.module->Activate();
-        QVERIFY(QTest::qWaitForWindowExposed(launcher.sidebar));
-        auto* widget = launcher.sidebar->findChild<QPushButton*>(button);
-        QVERIFY(widget);
-        widget->click(); // additional buttons sit on pages of a stack that are not shown
-        QCOMPARE(handler.Calls(), QStringList{expected});
+        // In widget order. Additional buttons sit on stack pages that are not shown; click()
+        // works regardless.
+        for (auto* button : launcher.sidebar->findChildren<QPushButton*>())
+        {
+            if (button->objectName().endsWith("FeatureButton"))
+                button->click();
+        }
+        QStringList calls = handler.Calls();
+        QCOMPARE(calls.mid(0, 2), QStringList({"TakeScreenshot", "StartRecord"}));
+        calls = calls.mid(2);
+        calls.sort(); // the stack's page order is the panel's own
+        QCOMPARE(calls, QStringList({"StartAudioRecord", "StartWebCameraRecord"}));
     }
 
     void closeButtonHidesAndOffersTutorialOnce()
     {
-        HostFixture host(Registration::InterfacesOnly);
+        HostFixture host(Registration::BuiltOnDemand);
         auto launcher = host.ResolveLauncher();
         RecordingHandler handler;
         launcher.module->SetHandler(&handler);
@@ -253,7 +226,7 @@ private slots:
 
     void windowCloseQuits()
     {
-        HostFixture host(Registration::InterfacesOnly);
+        HostFixture host(Registration::BuiltOnDemand);
         auto launcher = host.ResolveLauncher();
         launcher.module->Activate();
         launcher.sidebar->close(); // no handler yet

@@ -77,17 +77,9 @@ private slots:
     void init() { CallRecord::Clear(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void initialTexts_data()
-    {
-        QTest::addColumn<Registration>("registration");
-        QTest::newRow("singles") << Registration::SingleInstances;
-        QTest::newRow("interfaces") << Registration::InterfacesOnly;
-    }
-
     void initialTexts()
     {
-        QFETCH(Registration, registration);
-        HostFixture host(registration);
+        HostFixture host(Registration::BuiltOnDemand);
         const QStringList texts = {"Ctrl+Alt+1", "Ctrl+Alt+2", "Ctrl+Alt+3", "Ctrl+Alt+4"};
         host.StoreHotkey("captureStartStop", texts[0].toStdString());
         host.StoreHotkey("audioCaptureStartStop", texts[1].toStdString());
@@ -212,22 +204,20 @@ private slots:
         Zarvo::Host::PresetStorage storage;
         storage.Add(std::make_shared<Zarvo::Host::Preset>("Fast", "preset1"));
         storage.Add(std::make_shared<Zarvo::Host::Preset>("Off", "preset2", false));
-        HostFixture host(Registration::InterfacesOnly);
+        HostFixture host(Registration::BuiltOnDemand);
         auto launcher = host.ResolveLauncher();
         launcher.module->SetPresetStorage(nullptr);
         QCOMPARE(CallRecord::CallsStartingWith("PresetTrayMenu::"), QStringList());
         launcher.module->SetPresetStorage(&storage);
+        QCOMPARE(CallRecord::CallsStartingWith("PresetTrayMenu::"),
+                 QStringList{"PresetTrayMenu::LoadPresets(2, true)"});
 
-        QList<Zarvo::Orb::CapturePreset::PresetQAction*> presets;
+        CallRecord::Clear();
         for (QAction* action : launcher.trayMenu->actions())
         {
-            if (auto* preset = qobject_cast<Zarvo::Orb::CapturePreset::PresetQAction*>(action))
-                presets << preset;
+            if (qobject_cast<Zarvo::Orb::CapturePreset::PresetQAction*>(action))
+                action->trigger();
         }
-        QCOMPARE(presets.size(), 2);
-        CallRecord::Clear();
-        for (auto* preset : presets)
-            preset->trigger();
         QCOMPARE(CallRecord::CallsStartingWith("Preset::"),
                  QStringList({"Preset::IsEnabled(Fast)", "Preset::Start(Fast)", "Preset::IsEnabled(Off)"}));
     }

@@ -35,7 +35,7 @@ private slots:
     {
         QTest::addColumn<Registration>("registration");
         QTest::newRow("singles") << Registration::SingleInstances;
-        QTest::newRow("interfaces") << Registration::InterfacesOnly;
+        QTest::newRow("interfaces") << Registration::BuiltOnDemand;
     }
 
     void resolvedByItsNameOnly()
@@ -52,7 +52,7 @@ private slots:
 
     void actionTableHasCommonEntriesFirst()
     {
-        HostFixture host(Registration::InterfacesOnly);
+        HostFixture host(Registration::BuiltOnDemand);
         QStringList ids;
         for (const auto& action : UI::Action::GetCommonActionParameters())
             ids << action.id;
