@@ -17,13 +17,10 @@ static void LoadTestResources()
     Q_INIT_RESOURCE(test);
 }
 
-namespace
-{
-const std::string kPrefix = "Orb/Sidebar/";
-} // namespace
-
 namespace SidebarTest
 {
+using Zarvo::Orb::Module::Launcher::FeatureTextRole;
+
 void UseSidebarStyleSheet()
 {
     LoadTestResources();
@@ -32,6 +29,11 @@ void UseSidebarStyleSheet()
     {
         qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
     }
+}
+
+std::string Key(const std::string& name)
+{
+    return "Orb/Sidebar/" + name;
 }
 
 Services::Services()
@@ -49,35 +51,20 @@ std::unique_ptr<Sidebar> Services::MakeSidebar() const
     return std::make_unique<Sidebar>(actions, settings, customization, links, nullptr);
 }
 
+// Written and read here independently of the module's own coding of the point.
 void Services::StorePosition(const QPoint& position) const
 {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream.setVersion(QDataStream::Qt_5_11);
     stream << qint32(position.x()) << qint32(position.y());
-    settings->SetBytes(kPrefix + "sidebar_position", std::vector<uint8_t>(bytes.begin(), bytes.end()));
-}
-
-void Services::StoreEdge(int edge) const
-{
-    settings->SetInt(kPrefix + "sidebar_screen_edge", edge);
-}
-
-void Services::StoreUiState(int state) const
-{
-    settings->SetInt(kPrefix + "sidebar_ui_state", state);
-}
-
-void Services::StoreAdditionalFeatureId(const std::string& id) const
-{
-    settings->SetString(kPrefix + "sidebar_additional_feature_id", id);
+    settings->SetBytes(Key("sidebar_position"), std::vector<uint8_t>(bytes.begin(), bytes.end()));
 }
 
 QPoint Services::StoredPosition() const
 {
-    const auto stored = settings->GetBytes(kPrefix + "sidebar_position", {});
-    QByteArray bytes(reinterpret_cast<const char*>(stored.data()), int(stored.size()));
-    QDataStream stream(bytes);
+    const auto stored = settings->GetBytes(Key("sidebar_position"), {});
+    QDataStream stream(QByteArray(reinterpret_cast<const char*>(stored.data()), int(stored.size())));
     stream.setVersion(QDataStream::Qt_5_11);
     qint32 x = 0;
     qint32 y = 0;
@@ -85,39 +72,28 @@ QPoint Services::StoredPosition() const
     return QPoint(x, y);
 }
 
-int Services::StoredInt(const std::string& name, int missing) const
+int Services::StoredInt(const std::string& name) const
 {
-    return settings->Contains(kPrefix + name) ? settings->GetInt(kPrefix + name, missing) : missing;
-}
-
-std::string Services::StoredString(const std::string& name) const
-{
-    return settings->GetString(kPrefix + name, std::string());
-}
-
-bool Services::IsStored(const std::string& name) const
-{
-    return settings->Contains(kPrefix + name);
+    return settings->Contains(Key(name)) ? settings->GetInt(Key(name), -1) : -1;
 }
 
 TestFeature MakeFeature(const QString& id, std::function<QString()> tooltip)
 {
     TestFeature made;
     const auto executed = made.executed;
+    const auto text = [id](const char* role)
+    {
+        return [text = id + QLatin1String(role)]
+        {
+            return text;
+        };
+    };
     made.feature = std::make_shared<Zarvo::Orb::Module::Launcher::Feature>(
         id, [executed] { ++*executed; },
-        std::map<Zarvo::Orb::Module::Launcher::FeatureTextRole, std::function<QString()>>{
-            {Zarvo::Orb::Module::Launcher::FeatureTextRole::Tooltip, std::move(tooltip)},
-            {Zarvo::Orb::Module::Launcher::FeatureTextRole::Title,
-             [id]
-             {
-                 return id + QStringLiteral(" title");
-             }},
-            {Zarvo::Orb::Module::Launcher::FeatureTextRole::Description,
-             [id]
-             {
-                 return id + QStringLiteral(" description");
-             }},
+        std::map<FeatureTextRole, std::function<QString()>>{
+            {FeatureTextRole::Tooltip, tooltip ? std::move(tooltip) : text(" tooltip")},
+            {FeatureTextRole::Title, text(" title")},
+            {FeatureTextRole::Description, text(" description")},
         });
     return made;
 }

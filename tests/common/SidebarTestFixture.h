@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -24,6 +25,9 @@ using Zarvo::Orb::Module::Launcher::UI::Sidebar;
 
 // Puts the test style sheet (panel sizes, small buttons) on the application.
 void UseSidebarStyleSheet();
+
+// Full settings key of one of the panel's values.
+std::string Key(const std::string& name);
 
 struct Services
 {
@@ -38,15 +42,10 @@ struct Services
 
     std::unique_ptr<Sidebar> MakeSidebar() const;
 
-    // Stored values as the panel writes them.
     void StorePosition(const QPoint& position) const;
-    void StoreEdge(int edge) const;
-    void StoreUiState(int state) const;
-    void StoreAdditionalFeatureId(const std::string& id) const;
     QPoint StoredPosition() const;
-    int StoredInt(const std::string& name, int missing = -1) const;
-    std::string StoredString(const std::string& name) const;
-    bool IsStored(const std::string& name) const;
+    // -1 when the key holds nothing.
+    int StoredInt(const std::string& name) const;
 };
 
 // A feature whose tooltip text is whatever `tooltip` returns at the time; counts executions.
@@ -55,7 +54,7 @@ struct TestFeature
     std::shared_ptr<IFeature> feature;
     std::shared_ptr<int> executed = std::make_shared<int>(0);
 };
-TestFeature MakeFeature(const QString& id, std::function<QString()> tooltip);
+TestFeature MakeFeature(const QString& id, std::function<QString()> tooltip = {});
 
 // Mouse events with the buttons really held (QTest's moves in Qt 5 carry none).
 void SendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos, Qt::MouseButton button,

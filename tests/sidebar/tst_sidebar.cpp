@@ -154,11 +154,10 @@ void tst_Sidebar::layoutAndStylesFollowEdge()
     QFETCH(bool, mirrored);
 
     Services services;
-    services.StoreEdge(edge);
+    services.settings->SetInt(Key("sidebar_screen_edge"), edge);
     services.StorePosition(position);
     auto panel = services.MakeSidebar();
-    panel->SetMainFeatures({MakeFeature("screenshotting", [] { return QStringLiteral("Shot"); }).feature,
-                            MakeFeature("capturing", [] { return QStringLiteral("Rec"); }).feature});
+    panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
     panel->SetUiState(SidebarUiState::Maximized);
     QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
 
@@ -208,9 +207,9 @@ void tst_Sidebar::restoresStoredState()
     QFETCH(QString, stateText);
 
     Services services;
-    services.StoreEdge(3);
+    services.settings->SetInt(Key("sidebar_screen_edge"), 3);
     services.StorePosition(QPoint(700, 120));
-    services.StoreUiState(stored);
+    services.settings->SetInt(Key("sidebar_ui_state"), stored);
     auto panel = services.MakeSidebar();
 
     QCOMPARE(int(panel->GetUiState()), expected);
@@ -269,11 +268,11 @@ void tst_Sidebar::setUiStateShowsHidesAndSaves()
     QCOMPARE(services.StoredInt("sidebar_last_visible_ui_state"), 1);
 
     // An unknown state changes nothing, yet the settings are saved.
-    services.settings->Remove("Orb/Sidebar/sidebar_position");
+    services.settings->Remove(Key("sidebar_position"));
     panel->SetUiState(static_cast<SidebarUiState>(7));
     QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Hidden));
     QVERIFY(!panel->isVisible());
-    QVERIFY(services.IsStored("sidebar_position"));
+    QVERIFY(services.settings->Contains(Key("sidebar_position")));
 }
 
 void tst_Sidebar::closeRequests()
@@ -318,7 +317,7 @@ void tst_Sidebar::settingsButtonTriggersPreferences()
 void tst_Sidebar::languageChangeRetranslatesEveryTooltip()
 {
     Services services;
-    services.StoreUiState(1);
+    services.settings->SetInt(Key("sidebar_ui_state"), 1);
     auto panel = services.MakeSidebar();
     panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("F9"));
     panel->SetMainFeatures(

@@ -141,15 +141,10 @@ void tst_SidebarFeatures::additionalSlotShowsStoredFeature_data()
     QTest::addColumn<bool>("triangleShown");
 
     QTest::newRow("nothing stored") << false << QString() << "plusButton" << false;
-    QTest::newRow("empty") << true << QString() << "plusButton" << false;
     QTest::newRow("unknown") << true << "teleporting"
                              << "plusButton" << false;
-    QTest::newRow("plus") << true << "plusFeature"
-                          << "plusButton" << false;
     QTest::newRow("audio") << true << "audioCapturing"
                            << "audioCapturingFeatureButton" << true;
-    QTest::newRow("webcam") << true << "webcamCapturing"
-                            << "webcamCapturingFeatureButton" << true;
 }
 
 void tst_SidebarFeatures::additionalSlotShowsStoredFeature()
@@ -164,7 +159,7 @@ void tst_SidebarFeatures::additionalSlotShowsStoredFeature()
     services.StorePosition(QPoint(736, 150));
     if (stored)
     {
-        services.StoreAdditionalFeatureId(storedId.toStdString());
+        services.settings->SetString(Key("sidebar_additional_feature_id"), storedId.toStdString());
     }
     Catalogue catalogue;
     auto panel = services.MakeSidebar();
@@ -179,14 +174,14 @@ void tst_SidebarFeatures::additionalSlotShowsStoredFeature()
     // What the slot shows is what the next save stores; plus stores nothing.
     panel.reset();
     const std::string expectedStored = triangleShown ? storedId.toStdString() : std::string();
-    QCOMPARE(services.StoredString("sidebar_additional_feature_id"), expectedStored);
+    QCOMPARE(services.settings->GetString(Key("sidebar_additional_feature_id"), {}), expectedStored);
 }
 
 void tst_SidebarFeatures::secondSetReplacesButtons()
 {
     Services services;
     services.StorePosition(QPoint(736, 150));
-    services.StoreAdditionalFeatureId("webcamCapturing");
+    services.settings->SetString(Key("sidebar_additional_feature_id"), "webcamCapturing");
     Catalogue catalogue;
     auto panel = services.MakeSidebar();
     panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("F9"));
