@@ -67,8 +67,7 @@ private slots:
     void restoresStoredState();
     void tailButtonTogglesBetweenStates();
     void setUiStateShowsHidesAndSaves();
-    void closeRequests();
-    void settingsButtonTriggersPreferences();
+    void smallButtonsAndCloseEvent();
     void languageChangeRetranslatesEveryTooltip();
 };
 
@@ -275,39 +274,29 @@ void tst_Sidebar::setUiStateShowsHidesAndSaves()
     QVERIFY(services.settings->Contains(Key("sidebar_position")));
 }
 
-void tst_Sidebar::closeRequests()
+void tst_Sidebar::smallButtonsAndCloseEvent()
 {
     Services services;
+    QAction* preferences = services.actions->GetActionById(QStringLiteral("ActionPreferences"));
+    preferences->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     auto panel = services.MakeSidebar();
     panel->SetUiState(SidebarUiState::Maximized);
     QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
     QSignalSpy requests(panel.get(), &Sidebar::CloseRequest);
+    QSignalSpy triggered(services.actions.get(),
+                         &Zarvo::Orb::UI::ActionsController::ActionsController::ActionTriggered);
 
     QVERIFY(!panel->close());
-    QVERIFY(panel->isVisible());
     QTest::mouseClick(Button(panel.get(), "closeButton"), Qt::LeftButton);
-
     QCOMPARE(requests.count(), 2);
     QCOMPARE(requests.at(0).at(0).value<Sidebar::CloseReason>(), Sidebar::WindowClose);
     QCOMPARE(requests.at(1).at(0).value<Sidebar::CloseReason>(), Sidebar::CloseButton);
     QVERIFY(panel->isVisible());
-}
-
-void tst_Sidebar::settingsButtonTriggersPreferences()
-{
-    Services services;
-    QAction* preferences = services.actions->GetActionById(QStringLiteral("ActionPreferences"));
-    QVERIFY(preferences);
-    preferences->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    auto panel = services.MakeSidebar();
-    QSignalSpy triggered(services.actions.get(),
-                         &Zarvo::Orb::UI::ActionsController::ActionsController::ActionTriggered);
 
     QPushButton* settings = Button(panel.get(), "settingsButton");
     QCOMPARE(settings->toolTip(),
              QStringLiteral("Settings (%1)").arg(preferences->shortcut().toString(QKeySequence::NativeText)));
-    settings->click();
-
+    QTest::mouseClick(settings, Qt::LeftButton);
     QCOMPARE(triggered.count(), 1);
     QCOMPARE(triggered.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
     QVERIFY(panel->actions().contains(preferences));
