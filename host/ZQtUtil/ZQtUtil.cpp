@@ -2,11 +2,50 @@
 
 #include <QCursor>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QRect>
 #include <QScreen>
 #include <QStyle>
 #include <QVariant>
 #include <QWidget>
+
+namespace
+{
+// A window never given a size is fitted to its contents when it is shown (QWidget::adjustSize);
+// until then its size is a placeholder. This predicts the fitted size the way adjustSize finds it.
+QSize SizeWhenShown(const QWidget& widget, const QScreen& screen)
+{
+    if (!widget.isWindow() || widget.isVisible() || widget.testAttribute(Qt::WA_Resized))
+    {
+        return widget.size();
+    }
+    widget.ensurePolished();
+    QLayout* layout = widget.layout();
+    if (layout)
+    {
+        // Sets the window's minimum size from its contents, as showing it would.
+        layout->activate();
+    }
+    QSize size = widget.sizeHint();
+    if (!size.isValid())
+    {
+        return widget.size();
+    }
+    const Qt::Orientations expanding =
+        layout ? layout->expandingDirections() : widget.sizePolicy().expandingDirections();
+    if (expanding & Qt::Horizontal)
+    {
+        size.setWidth(qMax(size.width(), 200));
+    }
+    if (expanding & Qt::Vertical)
+    {
+        size.setHeight(qMax(size.height(), 100));
+    }
+    const QSize screenSize = screen.geometry().size();
+    size = size.boundedTo(QSize(screenSize.width() * 2 / 3, screenSize.height() * 2 / 3));
+    return size.expandedTo(widget.minimumSize()).boundedTo(widget.maximumSize());
+}
+} // namespace
 
 namespace Zarvo::Util
 {
@@ -34,7 +73,7 @@ QPoint GetWidgetPosOnCurrentScreenCenter(const QWidget& widget)
     {
         return widget.pos();
     }
-    QRect placed(QPoint(), widget.size());
+    QRect placed(QPoint(), SizeWhenShown(widget, *screen));
     placed.moveCenter(screen->availableGeometry().center());
     return placed.topLeft();
 }

@@ -12,7 +12,8 @@ namespace Zarvo::Util
 // selectors on the property take effect without re-parsing the style sheet.
 void ApplyWidgetStyle(QWidget* widget, const QString& value, const char* property);
 
-// Top-left point that centres the widget, at its current size, on the screen under
-// the cursor (else the widget's own screen, else the primary one).
+// Top-left point that centres the widget on the screen under the cursor (else the
+// widget's own screen, else the primary one): at its current size, or for a window
+// not yet sized, at the size it will get when it is shown.
 QPoint GetWidgetPosOnCurrentScreenCenter(const QWidget& widget);
 } // namespace Zarvo::Util

@@ -9,13 +9,16 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QImage>
+#include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 using DialogTest::Drag;
 using Zarvo::Host::CallRecord;
@@ -35,7 +38,8 @@ private slots:
     void emptyingLayouts();
     void applyWidgetStyleRestylesAtOnce();
     void mouseMoveHelperDragsWindow();
-    void centreOfCurrentScreen();
+    void centredWhereItWillBeShown_data();
+    void centredWhereItWillBeShown();
     void offscreenWindowComesBackOnShow_data();
     void offscreenWindowComesBackOnShow();
     void opaqueRegionFollowsAlpha();
@@ -199,14 +203,57 @@ void WidgetKitTest::mouseMoveHelperDragsWindow()
     QCOMPARE(window.pos(), QPoint(190, 140));
 }
 
-void WidgetKitTest::centreOfCurrentScreen()
+void WidgetKitTest::centredWhereItWillBeShown_data()
 {
+    QTest::addColumn<QString>("contents");
+    QTest::addColumn<QSize>("resizedTo");
+    QTest::newRow("resized by hand") << "fixed" << QSize(421, 233);
+    QTest::newRow("fitted to its contents when shown") << "fixed" << QSize();
+    // A stretch makes a window at least 100 high, whatever its contents ask for.
+    QTest::newRow("short contents over a stretch") << "stretch" << QSize();
+    // Capped at two thirds of the screen, but never below the contents' minimum.
+    QTest::newRow("wider than the screen allows") << "wide" << QSize();
+    QTest::newRow("minimum beyond the cap") << "huge" << QSize();
+}
+
+void WidgetKitTest::centredWhereItWillBeShown()
+{
+    QFETCH(QString, contents);
+    QFETCH(QSize, resizedTo);
     QScreen* screen = QGuiApplication::primaryScreen();
     QCursor::setPos(screen->geometry().center());
-    QWidget widget;
-    widget.resize(201, 100);
-    const QPoint topLeft = Zarvo::Util::GetWidgetPosOnCurrentScreenCenter(widget);
-    QCOMPARE(QRect(topLeft, widget.size()).center(), screen->availableGeometry().center());
+    // A parented dialog, as the module opens them: until shown it has a child widget's default size.
+    QWidget owner;
+    QDialog dialog(&owner, Qt::FramelessWindowHint);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* content = new QLabel(QStringLiteral("one line"), &dialog);
+    layout->addWidget(content);
+    if (contents == QLatin1String("stretch"))
+    {
+        layout->addStretch();
+    }
+    else if (contents == QLatin1String("wide"))
+    {
+        content->setText(QStringLiteral("x").repeated(300));
+        content->setMinimumWidth(50);
+    }
+    else
+    {
+        content->setFixedSize(contents == QLatin1String("huge") ? QSize(700, 500) : QSize(301, 151));
+    }
+    if (resizedTo.isValid())
+    {
+        dialog.resize(resizedTo);
+    }
+
+    dialog.move(Zarvo::Util::GetWidgetPosOnCurrentScreenCenter(dialog));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.geometry().center(), screen->availableGeometry().center());
+    if (resizedTo.isValid())
+    {
+        QCOMPARE(dialog.size(), resizedTo);
+    }
 }
 
 void WidgetKitTest::offscreenWindowComesBackOnShow_data()
