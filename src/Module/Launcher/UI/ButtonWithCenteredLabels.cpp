@@ -1,5 +1,6 @@
 #include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
 
+#include "Module/Launcher/UI/FramelessDialogSetup.h"
 #include "ZarvoWidget/Util.h"
 #include "ZarvoWidget/ZLabel.h"
 
@@ -10,11 +11,9 @@ namespace Zarvo::Orb::Module::Launcher::UI
 {
 ButtonWithCenteredLabels::ButtonWithCenteredLabels(QWidget* parent)
     : QPushButton(parent)
-    , textLabel(new ZLabel(this))
-    , iconLabel(new ZLabel(this))
+    , textLabel(MakeNamed<ZLabel>(this, QLatin1String(kButtonTextLabelName)))
+    , iconLabel(MakeNamed<ZLabel>(this, QLatin1String(kButtonIconLabelName)))
 {
-    textLabel->setObjectName(QLatin1String(kButtonTextLabelName));
-    iconLabel->setObjectName(QLatin1String(kButtonIconLabelName));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -22,7 +21,7 @@ ButtonWithCenteredLabels::ButtonWithCenteredLabels(QWidget* parent)
     layout->addStretch(0);
     layout->addWidget(iconLabel);
     layout->addWidget(textLabel);
-    layout->addStretch();
+    layout->addStretch(0);
 
     iconLabel->setOriginalText(QString());
     textLabel->setOriginalText(QString());
