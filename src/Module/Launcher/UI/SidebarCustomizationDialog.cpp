@@ -19,13 +19,13 @@
 #include <QVariant>
 
 #include <functional>
+#include <initializer_list>
 
 namespace Zarvo::Orb::Module::Launcher::UI
 {
 namespace
 {
 constexpr char kFeatureIdProperty[] = "featureId";
-
 } // namespace
 
 class SidebarCustomizationDialog::Impl
@@ -106,15 +106,21 @@ SidebarCustomizationDialog::Impl::Impl(SidebarCustomizationDialog* q)
 void SidebarCustomizationDialog::Impl::AddCard(const std::shared_ptr<IFeature>& feature)
 {
     const QString id = feature->GetId();
-    auto* card = MakeNamed<ZFrame>(centeredFeaturesFrame, id + QStringLiteral("FeatureFrame"));
-    auto* picture = MakeNamed<QLabel>(card, id + QStringLiteral("FeaturePicture"));
-    auto* header = MakeNamed<QLabel>(card, id + QStringLiteral("FeatureHeader"));
-    auto* description = MakeNamed<QLabel>(card, id + QStringLiteral("FeatureDescription"));
+    auto* card = MakeNamed<ZFrame>(centeredFeaturesFrame, QStringLiteral("featureFrame"));
+    auto* picture = MakeNamed<QLabel>(card, QStringLiteral("featurePicture"));
+    auto* header = MakeNamed<QLabel>(card, QStringLiteral("featureHeader"));
+    auto* description = MakeNamed<QLabel>(card, QStringLiteral("featureDescription"));
+    auto* button = MakeNamed<ButtonWithCenteredLabels>(card, QStringLiteral("featureButton"));
+    // The style sheet tells the cards apart by the feature id in front of the generic name.
+    for (QWidget* widget : std::initializer_list<QWidget*>{card, picture, header, description, button})
+    {
+        QString name = widget->objectName();
+        name[0] = name[0].toUpper();
+        widget->setObjectName(id + name);
+    }
+    button->setProperty(kFeatureIdProperty, id);
     description->setTextFormat(Qt::RichText);
     description->setWordWrap(true);
-    auto* button = new ButtonWithCenteredLabels(card);
-    button->setObjectName(id + QStringLiteral("FeatureButton"));
-    button->setProperty(kFeatureIdProperty, id);
 
     auto* cardLayout = MakeFlushLayout<QVBoxLayout>(card);
     cardLayout->addWidget(picture);

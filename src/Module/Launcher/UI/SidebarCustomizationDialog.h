@@ -49,8 +49,8 @@ signals:
     void FeatureSelectRequested(const QString& id);
     void FeatureClearRequested(const QString& clearedFeatureId = QString());
     void NewFeatureRequested();
-    void Hided();
     void Showed();
+    void Hided();
 
 protected:
     void showEvent(QShowEvent* event) override;
