@@ -14,10 +14,7 @@ ButtonWithCenteredLabels::ButtonWithCenteredLabels(QWidget* parent)
     , textLabel(MakeNamed<ZLabel>(this, QLatin1String(kButtonTextLabelName)))
     , iconLabel(MakeNamed<ZLabel>(this, QLatin1String(kButtonIconLabelName)))
 {
-
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    auto* layout = MakeFlushLayout<QHBoxLayout>(this);
     layout->addStretch(0);
     layout->addWidget(iconLabel);
     layout->addWidget(textLabel);
