@@ -22,46 +22,6 @@ void RecordingHandler::Record(const QString& call)
     Host::CallRecord::Add(QStringLiteral("Handler::") + call);
 }
 
-void RecordingHandler::Quit()
-{
-    Record(QStringLiteral("Quit"));
-}
-
-void RecordingHandler::StartAudioRecord()
-{
-    Record(QStringLiteral("StartAudioRecord"));
-}
-
-void RecordingHandler::StartWebCameraRecord()
-{
-    Record(QStringLiteral("StartWebCameraRecord"));
-}
-
-void RecordingHandler::StartRecord()
-{
-    Record(QStringLiteral("StartRecord"));
-}
-
-void RecordingHandler::OpenLibraryFiles()
-{
-    Record(QStringLiteral("OpenLibraryFiles"));
-}
-
-void RecordingHandler::TakeScreenshot()
-{
-    Record(QStringLiteral("TakeScreenshot"));
-}
-
-void RecordingHandler::ShowSchedulerPreferences(bool fromScheduler)
-{
-    Record(QStringLiteral("ShowSchedulerPreferences(%1)").arg(fromScheduler ? "true" : "false"));
-}
-
-void RecordingHandler::HandleAction(const std::string& actionId)
-{
-    Record(QStringLiteral("HandleAction(%1)").arg(QString::fromStdString(actionId)));
-}
-
 HostFixture::HostFixture(Registration registration, const RegisterModule& registerModule, const RegisterModule& amend)
     : settings(std::make_shared<Host::InMemoryApplicationSettingsManager>())
     , customization(std::make_shared<Host::CustomizationManager>())

@@ -49,14 +49,20 @@ using Zarvo::Orb::Module::Launcher::UI::Sidebar;
 class RecordingHandler : public Zarvo::Orb::Module::Launcher::IHandler
 {
 public:
-    void Quit() override;
-    void StartAudioRecord() override;
-    void StartWebCameraRecord() override;
-    void StartRecord() override;
-    void OpenLibraryFiles() override;
-    void TakeScreenshot() override;
-    void ShowSchedulerPreferences(bool fromScheduler) override;
-    void HandleAction(const std::string& actionId) override;
+    void Quit() override { Record("Quit"); }
+    void StartAudioRecord() override { Record("StartAudioRecord"); }
+    void StartWebCameraRecord() override { Record("StartWebCameraRecord"); }
+    void StartRecord() override { Record("StartRecord"); }
+    void OpenLibraryFiles() override { Record("OpenLibraryFiles"); }
+    void TakeScreenshot() override { Record("TakeScreenshot"); }
+    void ShowSchedulerPreferences(bool fromScheduler) override
+    {
+        Record(QString("ShowSchedulerPreferences(%1)").arg(fromScheduler ? "true" : "false"));
+    }
+    void HandleAction(const std::string& actionId) override
+    {
+        Record("HandleAction(" + QString::fromStdString(actionId) + ")");
+    }
 
     // Entries without the "Handler::" prefix, e.g. "TakeScreenshot" or "HandleAction(ActionPreferences)".
     QStringList Calls() const { return calls; }

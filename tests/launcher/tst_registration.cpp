@@ -93,6 +93,7 @@ private slots:
 
     void emptyService_data()
     {
+        // Each row registers one service empty, overriding the host's.
         QTest::addColumn<int>("service");
         QTest::newRow("statistics manager, held by the factory") << 0;
         QTest::newRow("links opener, held by both") << 1;
@@ -105,31 +106,15 @@ private slots:
     void emptyService()
     {
         QFETCH(int, service);
-        const RegisterModule amend = [service](Hypodermic::ContainerBuilder& builder)
-        {
-            switch (service)
-            {
-            case 0:
-                builder.registerInstance(std::shared_ptr<Tracking::IStatisticsManager>());
-                break;
-            case 1:
-                builder.registerInstance(std::shared_ptr<Zarvo::App::ILinksOpener>());
-                break;
-            case 2:
-                builder.registerInstance(std::shared_ptr<GlobalHotkeyGuard>());
-                break;
-            case 3:
-                builder.registerInstance(std::shared_ptr<IExternalStimulusHandler>());
-                break;
-            case 4:
-                builder.registerInstance(std::shared_ptr<Service::Tutorial::ITutorialManager>());
-                break;
-            case 5:
-                builder.registerInstance(std::shared_ptr<Service::Feedback::IFeedbackController>());
-                break;
-            }
+        const RegisterModule empty[] = {
+            [](auto& builder) { builder.registerInstance(std::shared_ptr<Tracking::IStatisticsManager>()); },
+            [](auto& builder) { builder.registerInstance(std::shared_ptr<Zarvo::App::ILinksOpener>()); },
+            [](auto& builder) { builder.registerInstance(std::shared_ptr<GlobalHotkeyGuard>()); },
+            [](auto& builder) { builder.registerInstance(std::shared_ptr<IExternalStimulusHandler>()); },
+            [](auto& builder) { builder.registerInstance(std::shared_ptr<Service::Tutorial::ITutorialManager>()); },
+            [](auto& builder) { builder.registerInstance(std::shared_ptr<Service::Feedback::IFeedbackController>()); },
         };
-        HostFixture host(Registration::SingleInstances, HostFixture::DefaultModule(), amend);
+        HostFixture host(Registration::SingleInstances, HostFixture::DefaultModule(), empty[service]);
         try
         {
             host.ResolveLauncher();
