@@ -8,7 +8,7 @@
 
 namespace Zarvo::Orb::Module::Launcher::UI
 {
-// Building blocks of the module's dialogs: every layout there is flush, so the style
+// Building blocks of the module's windows: every layout there is flush, so the style
 // sheet alone decides the spacing.
 template <class Layout> Layout* MakeFlushLayout(QWidget* owner)
 {
