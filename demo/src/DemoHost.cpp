@@ -7,18 +7,11 @@
 #include "Interfaces/IShowActiveWindow.h"
 #include "Module/Launcher/IModule.h"
 #include "ModuleFramework/ActivationContext.h"
-#include "OrbHotkey/GlobalHotkeyGuard.h"
 #include "OrbHotkey/GlobalHotkeyManager.h"
-#include "OrbUiAudioComponentInstallHelper/AudioComponentInstallHelper.h"
-#include "OrbUiParentProvider/ParentProvider.h"
-#include "OrbUiWindowPositionHelper/WindowPositionHelper.h"
 #include "OrbUserSettings/HotkeySettings.h"
-#include "OrbUserSettings/PathsSettings.h"
-#include "OrbUserSettings/ProductSettings.h"
-#include "OrbUtilUI/CaptureDockMenu.h"
 #include "OrbUtilUI/CaptureTrayIcon.h"
-#include "OrbUtilUI/CaptureTrayIconBlocker.h"
 #include "OrbUtilUI/MainMenuBar.h"
+#include "StandIns/HostRegistration.h"
 #include "StandIns/PresetStorage.h"
 #include "StandIns/StandIns.h"
 
@@ -85,31 +78,11 @@ DemoHost::~DemoHost()
 QString DemoHost::Start(const ModuleLibrary& library)
 {
     Hypodermic::ContainerBuilder builder;
-    builder.registerInstance(std::static_pointer_cast<App::IApplicationSettingsManager>(settings))
-        .as<App::IApplicationSettingsManager>();
-    builder.registerInstance(std::make_shared<Host::CustomizationManager>()).as<App::ICustomizationManager>();
-    builder.registerInstance(std::make_shared<Host::LookAndFeelManager>()).as<App::ILookAndFeelManager>();
-    builder.registerInstance(std::make_shared<Host::ProductSettingsManager>()).as<App::IProductSettingsManager>();
-    builder.registerInstance(std::make_shared<Host::LinksOpener>()).as<App::ILinksOpener>();
-    builder.registerInstance(std::make_shared<Host::StatisticsManager>()).as<Orb::Tracking::IStatisticsManager>();
-    builder.registerInstance(feedback).as<Orb::Service::Feedback::IFeedbackController>();
-    builder.registerInstance(std::make_shared<Host::TutorialManager>()).as<Orb::Service::Tutorial::ITutorialManager>();
-    builder.registerInstance(std::make_shared<Host::ExternalStimulusHandler>()).as<Orb::IExternalStimulusHandler>();
-    builder.registerInstance(std::make_shared<Host::AudioProvider>()).as<Orb::IAudioProvider>();
-
-    // One of each for the whole application, shared by the launcher and this host's controls.
-    builder.registerType<Orb::ProductSettings>().singleInstance();
-    builder.registerType<Orb::HotkeySettings>().singleInstance();
-    builder.registerType<Orb::GlobalHotkeyManager>().singleInstance();
-    builder.registerType<Orb::GlobalHotkeyGuard>().singleInstance();
-    builder.registerType<Orb::PathsSettings>().singleInstance();
-    builder.registerType<Orb::UI::ParentProvider>().singleInstance();
-    builder.registerType<Orb::UI::WindowPositionHelper>().singleInstance();
-    builder.registerType<Orb::UI::MainMenuBar>().singleInstance();
-    builder.registerType<Orb::UI::CaptureTrayIcon>().singleInstance();
-    builder.registerType<Orb::UI::CaptureTrayIconBlocker>().singleInstance();
-    builder.registerType<Orb::UI::CaptureDockMenu>().singleInstance();
-    builder.registerType<Orb::UI::AudioComponentInstallHelper>().singleInstance();
+    // One of each host class for the whole application, shared by the launcher and this host's controls.
+    Host::HostServices services;
+    services.settings = settings;
+    services.feedback = feedback;
+    Host::RegisterHost(builder, services, Host::HostClasses::SingleInstances);
 
     try
     {
