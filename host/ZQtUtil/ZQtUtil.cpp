@@ -27,22 +27,31 @@ QSize SizeWhenShown(const QWidget& widget, const QScreen& screen)
         layout->activate();
     }
     QSize size = widget.sizeHint();
-    if (!size.isValid())
+    if (size.isValid())
     {
-        return widget.size();
+        const Qt::Orientations expanding =
+            layout ? layout->expandingDirections() : widget.sizePolicy().expandingDirections();
+        if (expanding & Qt::Horizontal)
+        {
+            size.setWidth(qMax(size.width(), 200));
+        }
+        if (expanding & Qt::Vertical)
+        {
+            size.setHeight(qMax(size.height(), 100));
+        }
+        const QSize screenSize = screen.geometry().size();
+        size = size.boundedTo(QSize(screenSize.width() * 2 / 3, screenSize.height() * 2 / 3));
     }
-    const Qt::Orientations expanding =
-        layout ? layout->expandingDirections() : widget.sizePolicy().expandingDirections();
-    if (expanding & Qt::Horizontal)
+    else
     {
-        size.setWidth(qMax(size.width(), 200));
+        // Without a layout or a hint of its own, showing fits it around its children.
+        const QRect children = widget.childrenRect();
+        if (children.isNull())
+        {
+            return widget.size();
+        }
+        size = children.size() + QSize(2 * children.x(), 2 * children.y());
     }
-    if (expanding & Qt::Vertical)
-    {
-        size.setHeight(qMax(size.height(), 100));
-    }
-    const QSize screenSize = screen.geometry().size();
-    size = size.boundedTo(QSize(screenSize.width() * 2 / 3, screenSize.height() * 2 / 3));
     return size.expandedTo(widget.minimumSize()).boundedTo(widget.maximumSize());
 }
 } // namespace

@@ -214,6 +214,7 @@ void WidgetKitTest::centredWhereItWillBeShown_data()
     // Capped at two thirds of the screen, but never below the contents' minimum.
     QTest::newRow("wider than the screen allows") << "wide" << QSize();
     QTest::newRow("minimum beyond the cap") << "huge" << QSize();
+    QTest::newRow("no layout: around its children") << "bare" << QSize();
 }
 
 void WidgetKitTest::centredWhereItWillBeShown()
@@ -225,21 +226,28 @@ void WidgetKitTest::centredWhereItWillBeShown()
     // A parented dialog, as the module opens them: until shown it has a child widget's default size.
     QWidget owner;
     QDialog dialog(&owner, Qt::FramelessWindowHint);
-    auto* layout = new QVBoxLayout(&dialog);
     auto* content = new QLabel(QStringLiteral("one line"), &dialog);
-    layout->addWidget(content);
-    if (contents == QLatin1String("stretch"))
+    if (contents == QLatin1String("bare"))
     {
-        layout->addStretch();
-    }
-    else if (contents == QLatin1String("wide"))
-    {
-        content->setText(QStringLiteral("x").repeated(300));
-        content->setMinimumWidth(50);
+        content->setGeometry(10, 20, 301, 151);
     }
     else
     {
-        content->setFixedSize(contents == QLatin1String("huge") ? QSize(700, 500) : QSize(301, 151));
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(content);
+        if (contents == QLatin1String("stretch"))
+        {
+            layout->addStretch();
+        }
+        else if (contents == QLatin1String("wide"))
+        {
+            content->setText(QStringLiteral("x").repeated(300));
+            content->setMinimumWidth(50);
+        }
+        else
+        {
+            content->setFixedSize(contents == QLatin1String("huge") ? QSize(700, 500) : QSize(301, 151));
+        }
     }
     if (resizedTo.isValid())
     {
