@@ -42,6 +42,10 @@ void Sidebar::Impl::SetScreenEdge(ScreenEdge edge)
     ui->BuildLayoutForEdge(edge);
     screenEdge = edge;
     ui->ApplySidebarStyles(edge, uiState);
+    // The window's minimum size comes from the old edge's layout until its layout runs again,
+    // and a geometry set right after this would be held at it.
+    q->layout()->invalidate();
+    q->layout()->activate();
 }
 
 void Sidebar::Impl::Expand(ChangeStateFlags flags)

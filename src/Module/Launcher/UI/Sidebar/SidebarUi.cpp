@@ -73,9 +73,6 @@ Sidebar::UI::UI(QMainWindow* window)
 
     BuildLayoutForEdge(Right);
     window->setCentralWidget(mainFrame);
-    // The size properties alone decide the panel's size; a layout's minimum (the previous edge's
-    // one included, until it runs again) must not hold the window larger than its docked size.
-    window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
     RetranslateUiTexts();
 }
 
