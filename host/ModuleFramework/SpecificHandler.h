@@ -7,8 +7,7 @@ namespace Zarvo::Orb::Module
 {
 // Narrows the host's generic handler to the module's own handler type; handlers of
 // another kind are ignored.
-template <class THandler>
-class SpecificHandler : public virtual IModule
+template <class THandler> class SpecificHandler : public virtual IModule
 {
 public:
     void SetHandler(IHandler* handler) override

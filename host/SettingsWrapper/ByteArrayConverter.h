@@ -7,12 +7,10 @@
 
 namespace Zarvo::Orb
 {
-template <class T>
-struct ByteArrayConverter;
+template <class T> struct ByteArrayConverter;
 
 // Plain byte copy between Qt's byte array and the settings store's byte values.
-template <>
-struct ByteArrayConverter<QByteArray>
+template <> struct ByteArrayConverter<QByteArray>
 {
     std::vector<uint8_t> operator()(const QByteArray& bytes) const
     {

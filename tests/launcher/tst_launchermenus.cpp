@@ -167,8 +167,7 @@ private slots:
         const auto hotkeys = std::make_shared<Zarvo::Orb::HotkeySettings>(settings);
         LauncherTrayMenu tray(actions, customization);
         tray.LoadPresets(storage, hotkeys);
-        QCOMPARE(Entries(tray.GetMenuData()),
-                 QStringList({"preset:Fast", "preset:Game", "-"}) + TrayOrder);
+        QCOMPARE(Entries(tray.GetMenuData()), QStringList({"preset:Fast", "preset:Game", "-"}) + TrayOrder);
 
         QList<PresetQAction*> triggered;
         tray.GetPresetActions().at(0)->trigger(); // no callback yet: ignored

@@ -7,8 +7,7 @@
 namespace Zarvo::Orb::Module::Launcher
 {
 // A shared pointer that is never empty: building it from an empty one throws.
-template <class T>
-class NotNull
+template <class T> class NotNull
 {
 public:
     NotNull(std::shared_ptr<T> pointer)

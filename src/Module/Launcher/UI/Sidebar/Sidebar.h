@@ -50,14 +50,22 @@ enum ScreenEdge : int
 class ORB_MODULE_LAUNCHER_EXPORT Sidebar : public QMainWindow
 {
     Q_OBJECT
-    Q_PROPERTY(int verticalLauncherMaximumWidth READ GetVerticalLauncherMaximumWidth WRITE SetVerticalLauncherMaximumWidth)
-    Q_PROPERTY(int verticalLauncherMinimumWidth READ GetVerticalLauncherMinimumWidth WRITE SetVerticalLauncherMinimumWidth)
-    Q_PROPERTY(int verticalLauncherMaximumHeight READ GetVerticalLauncherMaximumHeight WRITE SetVerticalLauncherMaximumHeight)
-    Q_PROPERTY(int verticalLauncherMinimumHeight READ GetVerticalLauncherMinimumHeight WRITE SetVerticalLauncherMinimumHeight)
-    Q_PROPERTY(int horizontalLauncherMaximumWidth READ GetHorizontalLauncherMaximumWidth WRITE SetHorizontalLauncherMaximumWidth)
-    Q_PROPERTY(int horizontalLauncherMinimumWidth READ GetHorizontalLauncherMinimumWidth WRITE SetHorizontalLauncherMinimumWidth)
-    Q_PROPERTY(int horizontalLauncherMaximumHeight READ GetHorizontalLauncherMaximumHeight WRITE SetHorizontalLauncherMaximumHeight)
-    Q_PROPERTY(int horizontalLauncherMinimumHeight READ GetHorizontalLauncherMinimumHeight WRITE SetHorizontalLauncherMinimumHeight)
+    Q_PROPERTY(
+        int verticalLauncherMaximumWidth READ GetVerticalLauncherMaximumWidth WRITE SetVerticalLauncherMaximumWidth)
+    Q_PROPERTY(
+        int verticalLauncherMinimumWidth READ GetVerticalLauncherMinimumWidth WRITE SetVerticalLauncherMinimumWidth)
+    Q_PROPERTY(
+        int verticalLauncherMaximumHeight READ GetVerticalLauncherMaximumHeight WRITE SetVerticalLauncherMaximumHeight)
+    Q_PROPERTY(
+        int verticalLauncherMinimumHeight READ GetVerticalLauncherMinimumHeight WRITE SetVerticalLauncherMinimumHeight)
+    Q_PROPERTY(int horizontalLauncherMaximumWidth READ GetHorizontalLauncherMaximumWidth WRITE
+                   SetHorizontalLauncherMaximumWidth)
+    Q_PROPERTY(int horizontalLauncherMinimumWidth READ GetHorizontalLauncherMinimumWidth WRITE
+                   SetHorizontalLauncherMinimumWidth)
+    Q_PROPERTY(int horizontalLauncherMaximumHeight READ GetHorizontalLauncherMaximumHeight WRITE
+                   SetHorizontalLauncherMaximumHeight)
+    Q_PROPERTY(int horizontalLauncherMinimumHeight READ GetHorizontalLauncherMinimumHeight WRITE
+                   SetHorizontalLauncherMinimumHeight)
 
 public:
     enum CloseReason
@@ -71,8 +79,7 @@ public:
     Sidebar(const std::shared_ptr<Zarvo::Orb::UI::ActionsController::ActionsController>& actionsController,
             const std::shared_ptr<Zarvo::App::IApplicationSettingsManager>& settingsManager,
             const std::shared_ptr<Zarvo::App::ICustomizationManager>& customizationManager,
-            const std::shared_ptr<Zarvo::App::ILinksOpener>& linksOpener,
-            QWidget* parent = nullptr);
+            const std::shared_ptr<Zarvo::App::ILinksOpener>& linksOpener, QWidget* parent = nullptr);
     // Saves the settings first.
     ~Sidebar() override;
 
