@@ -2,8 +2,6 @@
 
 #include "common/SidebarTestFixture.h"
 
-#include "CallRecord/CallRecord.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
@@ -32,16 +30,9 @@ public:
     }
 };
 
-QPoint PositionIn(const QWidget* panel, const QWidget* widget)
-{
-    return widget->mapTo(panel, QPoint(0, 0));
-}
-
 QList<QWidget*> WholeTree(QWidget* panel)
 {
-    QList<QWidget*> widgets{panel};
-    widgets += panel->findChildren<QWidget*>();
-    return widgets;
+    return QList<QWidget*>{panel} + panel->findChildren<QWidget*>();
 }
 
 QPushButton* Button(const QWidget* panel, const char* name)
@@ -55,275 +46,211 @@ class tst_Sidebar : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void emptyServiceIsRejected_data();
-    void emptyServiceIsRejected();
-    void layoutAndStylesFollowEdge_data();
-    void layoutAndStylesFollowEdge();
-    void restoresStoredState_data();
-    void restoresStoredState();
-    void tailButtonTogglesBetweenStates();
-    void setUiStateShowsHidesAndSaves();
-    void smallButtonsAndCloseEvent();
-    void languageChangeRetranslatesEveryTooltip();
-};
-
-void tst_Sidebar::initTestCase()
-{
-    qRegisterMetaType<Sidebar::CloseReason>();
-    UseSidebarStyleSheet();
-    // The first settings holder of a run turns a stored Hidden back into the last visible
-    // state; spend that here so every test sees the stored state as it is.
-    Services services;
-    services.MakeSidebar();
-}
-
-void tst_Sidebar::init()
-{
-    Zarvo::Host::CallRecord::Clear();
-}
-
-void tst_Sidebar::cleanup()
-{
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_Sidebar::emptyServiceIsRejected_data()
-{
-    QTest::addColumn<int>("emptied");
-    QTest::newRow("actions controller") << 0;
-    QTest::newRow("customization manager") << 1;
-    QTest::newRow("links opener") << 2;
-}
-
-void tst_Sidebar::emptyServiceIsRejected()
-{
-    QFETCH(int, emptied);
-    Services services;
-    if (emptied == 0)
+    void initTestCase()
     {
-        services.actions.reset();
-    }
-    if (emptied == 1)
-    {
-        services.customization.reset();
-    }
-    if (emptied == 2)
-    {
-        services.links.reset();
-    }
-    try
-    {
+        qRegisterMetaType<Sidebar::CloseReason>();
+        UseSidebarStyleSheet();
+        // The first settings holder of a run turns a stored Hidden back into the last visible
+        // state; spend that here so every test sees the stored state as it is.
+        Services services;
         services.MakeSidebar();
-        QFAIL("a panel was built without a service");
     }
-    catch (const std::logic_error& error)
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void emptyServiceIsRejected()
     {
-        QCOMPARE(QString::fromUtf8(error.what()), QStringLiteral("NotNull can not initialized by null"));
-    }
-}
-
-void tst_Sidebar::layoutAndStylesFollowEdge_data()
-{
-    QTest::addColumn<int>("edge");
-    QTest::addColumn<QPoint>("position");
-    QTest::addColumn<QString>("edgeText");
-    QTest::addColumn<QRect>("geometry");
-    // Along the screen edge the content is stacked vertically for Left and Right.
-    QTest::addColumn<bool>("verticalEdge");
-    // Left and Top put the close button and the body first, the tail last.
-    QTest::addColumn<bool>("mirrored");
-
-    QTest::newRow("left") << 1 << QPoint(0, 100) << "Left" << QRect(0, 100, 64, 300) << true << true;
-    QTest::newRow("top") << 2 << QPoint(200, 0) << "Top" << QRect(200, 0, 280, 56) << false << true;
-    QTest::newRow("right") << 3 << QPoint(736, 100) << "Right" << QRect(736, 100, 64, 300) << true << false;
-    QTest::newRow("bottom") << 4 << QPoint(200, 544) << "Bottom" << QRect(200, 544, 280, 56) << false << false;
-}
-
-void tst_Sidebar::layoutAndStylesFollowEdge()
-{
-    QFETCH(int, edge);
-    QFETCH(QPoint, position);
-    QFETCH(QString, edgeText);
-    QFETCH(QRect, geometry);
-    QFETCH(bool, verticalEdge);
-    QFETCH(bool, mirrored);
-
-    Services services;
-    services.settings->SetInt(Key("sidebar_screen_edge"), edge);
-    services.StorePosition(position);
-    auto panel = services.MakeSidebar();
-    panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
-    panel->SetUiState(SidebarUiState::Maximized);
-    QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
-
-    QCOMPARE(panel->geometry(), geometry);
-    for (QWidget* widget : WholeTree(panel.get()))
-    {
-        QCOMPARE(StyleValue(widget, "Edge"), edgeText);
-        QCOMPARE(StyleValue(widget, "State"), QStringLiteral("Maximized"));
+        const auto rejected = [](const std::function<void(Services&)>& empty)
+        {
+            Services services;
+            empty(services);
+            QVERIFY_EXCEPTION_THROWN(services.MakeSidebar(), std::logic_error);
+        };
+        rejected([](Services& services) { services.actions.reset(); });
+        rejected([](Services& services) { services.customization.reset(); });
+        rejected([](Services& services) { services.links.reset(); });
     }
 
-    // Coordinate along the screen edge and across it.
-    const auto along = [&](const char* name)
+    void layoutAndStylesFollowEdge_data()
     {
-        const QPoint at = PositionIn(panel.get(), panel->findChild<QWidget*>(QLatin1String(name)));
-        return verticalEdge ? at.y() : at.x();
-    };
-    const auto across = [&](const char* name)
-    {
-        const QPoint at = PositionIn(panel.get(), panel->findChild<QWidget*>(QLatin1String(name)));
-        return verticalEdge ? at.x() : at.y();
-    };
-    QVERIFY(along("screenshottingFeatureButton") < along("capturingFeatureButton"));
-    QVERIFY(along("smallButtonsFrame") < along("mainFeatureFrame"));
-    QVERIFY(along("mainFeatureFrame") < along("additionalFeatureFrame"));
-    QCOMPARE(across("closeButton") < across("settingsButton"), mirrored);
-    QCOMPARE(across("tailButtonFrame") > across("bodyFrame"), mirrored);
-}
+        QTest::addColumn<int>("edge");
+        QTest::addColumn<QPoint>("position");
+        QTest::addColumn<QString>("edgeText");
+        QTest::addColumn<QRect>("geometry");
+        // Along the screen edge the content is stacked vertically for Left and Right.
+        QTest::addColumn<bool>("verticalEdge");
+        // Left and Top put the close button and the body first, the tail last.
+        QTest::addColumn<bool>("mirrored");
 
-void tst_Sidebar::restoresStoredState_data()
-{
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<QString>("stateText");
-
-    QTest::newRow("maximized") << 0 << 0 << QSize(64, 300) << "Maximized";
-    QTest::newRow("compacted") << 1 << 1 << QSize(16, 120) << "Compacted";
-    QTest::newRow("hidden") << 2 << 2 << QSize(64, 300) << "Maximized";
-    QTest::newRow("out of range") << 5 << 0 << QSize(64, 300) << "Maximized";
-}
-
-void tst_Sidebar::restoresStoredState()
-{
-    QFETCH(int, stored);
-    QFETCH(int, expected);
-    QFETCH(QSize, size);
-    QFETCH(QString, stateText);
-
-    Services services;
-    services.settings->SetInt(Key("sidebar_screen_edge"), 3);
-    services.StorePosition(QPoint(700, 120));
-    services.settings->SetInt(Key("sidebar_ui_state"), stored);
-    auto panel = services.MakeSidebar();
-
-    QCOMPARE(int(panel->GetUiState()), expected);
-    QVERIFY(!panel->isVisible());
-    QCOMPARE(panel->size(), size);
-    QCOMPARE(panel->x(), 800 - size.width());
-    QCOMPARE(StyleValue(Button(panel.get(), "tailButton"), "State"), stateText);
-    // Restoring is no transition: the odd stored value stays as it was.
-    QCOMPARE(services.StoredInt("sidebar_ui_state"), stored);
-}
-
-void tst_Sidebar::tailButtonTogglesBetweenStates()
-{
-    Services services;
-    auto panel = services.MakeSidebar();
-    panel->SetUiState(SidebarUiState::Maximized);
-    QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
-    QPushButton* tail = Button(panel.get(), "tailButton");
-    QWidget* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
-    QCOMPARE(tail->toolTip(), QStringLiteral("Compact"));
-
-    QTest::mouseClick(tail, Qt::LeftButton);
-    QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Compacted));
-    QCOMPARE(tail->toolTip(), QStringLiteral("Expand"));
-    QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
-    QCOMPARE(services.StoredInt("sidebar_last_visible_ui_state"), 1);
-    for (QWidget* widget : WholeTree(panel.get()))
-    {
-        QCOMPARE(StyleValue(widget, "State"), QStringLiteral("Compacted"));
+        QTest::newRow("left") << 1 << QPoint(0, 100) << "Left" << QRect(0, 100, 64, 300) << true << true;
+        QTest::newRow("top") << 2 << QPoint(200, 0) << "Top" << QRect(200, 0, 280, 56) << false << true;
+        QTest::newRow("right") << 3 << QPoint(736, 100) << "Right" << QRect(736, 100, 64, 300) << true << false;
+        QTest::newRow("bottom") << 4 << QPoint(200, 544) << "Bottom" << QRect(200, 544, 280, 56) << false << false;
     }
-    QTRY_COMPARE(panel->geometry(), QRect(784, 150, 16, 120));
-    QTRY_VERIFY(body->isHidden());
+    void layoutAndStylesFollowEdge()
+    {
+        QFETCH(int, edge);
+        QFETCH(QPoint, position);
+        QFETCH(QString, edgeText);
+        QFETCH(QRect, geometry);
+        QFETCH(bool, verticalEdge);
+        QFETCH(bool, mirrored);
 
-    QTest::mouseClick(tail, Qt::LeftButton);
-    QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Maximized));
-    QCOMPARE(tail->toolTip(), QStringLiteral("Compact"));
-    QCOMPARE(services.StoredInt("sidebar_ui_state"), 0);
-    QTRY_COMPARE(panel->geometry(), QRect(736, 150, 64, 300));
-    QTRY_VERIFY(!body->isHidden());
-}
+        Services services;
+        services.settings->SetInt(Key("sidebar_screen_edge"), edge);
+        services.StorePosition(position);
+        auto panel = services.MakeSidebar();
+        panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        panel->SetUiState(SidebarUiState::Maximized);
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
 
-void tst_Sidebar::setUiStateShowsHidesAndSaves()
-{
-    Services services;
-    auto panel = services.MakeSidebar();
+        QCOMPARE(panel->geometry(), geometry);
+        for (QWidget* widget : WholeTree(panel.get()))
+        {
+            QCOMPARE(StyleValue(widget, "Edge"), edgeText);
+            QCOMPARE(StyleValue(widget, "State"), QStringLiteral("Maximized"));
+        }
 
-    panel->SetUiState(SidebarUiState::Compacted);
-    QVERIFY(panel->isVisible());
-    QTRY_COMPARE(panel->size(), QSize(16, 120));
+        // x: across the screen edge, y: along it.
+        const auto at = [&](const char* name)
+        {
+            const QPoint p = panel->findChild<QWidget*>(QLatin1String(name))->mapTo(panel.get(), QPoint(0, 0));
+            return verticalEdge ? p : QPoint(p.y(), p.x());
+        };
+        QVERIFY(at("screenshottingFeatureButton").y() < at("capturingFeatureButton").y());
+        QVERIFY(at("smallButtonsFrame").y() < at("mainFeatureFrame").y());
+        QVERIFY(at("mainFeatureFrame").y() < at("additionalFeatureFrame").y());
+        QCOMPARE(at("closeButton").x() < at("settingsButton").x(), mirrored);
+        QCOMPARE(at("tailButtonFrame").x() > at("bodyFrame").x(), mirrored);
+    }
 
-    panel->SetUiState(SidebarUiState::Hidden);
-    QVERIFY(!panel->isVisible());
-    QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Hidden));
-    QCOMPARE(panel->size(), QSize(16, 120));
-    QCOMPARE(services.StoredInt("sidebar_ui_state"), 2);
-    QCOMPARE(services.StoredInt("sidebar_last_visible_ui_state"), 1);
+    void restoresStoredState_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("stateText");
 
-    // An unknown state changes nothing, yet the settings are saved.
-    services.settings->Remove(Key("sidebar_position"));
-    panel->SetUiState(static_cast<SidebarUiState>(7));
-    QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Hidden));
-    QVERIFY(!panel->isVisible());
-    QVERIFY(services.settings->Contains(Key("sidebar_position")));
-}
+        QTest::newRow("maximized") << 0 << 0 << QSize(64, 300) << "Maximized";
+        QTest::newRow("compacted") << 1 << 1 << QSize(16, 120) << "Compacted";
+        QTest::newRow("hidden") << 2 << 2 << QSize(64, 300) << "Maximized";
+        QTest::newRow("out of range") << 5 << 0 << QSize(64, 300) << "Maximized";
+    }
+    void restoresStoredState()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, expected);
+        QFETCH(QSize, size);
+        QFETCH(QString, stateText);
 
-void tst_Sidebar::smallButtonsAndCloseEvent()
-{
-    Services services;
-    QAction* preferences = services.actions->GetActionById(QStringLiteral("ActionPreferences"));
-    preferences->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    auto panel = services.MakeSidebar();
-    panel->SetUiState(SidebarUiState::Maximized);
-    QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
-    QSignalSpy requests(panel.get(), &Sidebar::CloseRequest);
-    QSignalSpy triggered(services.actions.get(),
-                         &Zarvo::Orb::UI::ActionsController::ActionsController::ActionTriggered);
+        Services services;
+        services.settings->SetInt(Key("sidebar_screen_edge"), 3);
+        services.StorePosition(QPoint(700, 120));
+        services.settings->SetInt(Key("sidebar_ui_state"), stored);
+        auto panel = services.MakeSidebar();
 
-    QVERIFY(!panel->close());
-    QTest::mouseClick(Button(panel.get(), "closeButton"), Qt::LeftButton);
-    QCOMPARE(requests.count(), 2);
-    QCOMPARE(requests.at(0).at(0).value<Sidebar::CloseReason>(), Sidebar::WindowClose);
-    QCOMPARE(requests.at(1).at(0).value<Sidebar::CloseReason>(), Sidebar::CloseButton);
-    QVERIFY(panel->isVisible());
+        QCOMPARE(int(panel->GetUiState()), expected);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(panel->size(), size);
+        QCOMPARE(panel->x(), 800 - size.width());
+        QCOMPARE(StyleValue(Button(panel.get(), "tailButton"), "State"), stateText);
+        // Restoring is no transition: the odd stored value stays as it was.
+        QCOMPARE(services.StoredInt("sidebar_ui_state"), stored);
+    }
 
-    QPushButton* settings = Button(panel.get(), "settingsButton");
-    QCOMPARE(settings->toolTip(),
-             QStringLiteral("Settings (%1)").arg(preferences->shortcut().toString(QKeySequence::NativeText)));
-    QTest::mouseClick(settings, Qt::LeftButton);
-    QCOMPARE(triggered.count(), 1);
-    QCOMPARE(triggered.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
-    QVERIFY(panel->actions().contains(preferences));
-    QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionQuit"))));
-}
+    void uiStateTransitionsShowHideAndSave()
+    {
+        Services services;
+        auto panel = services.MakeSidebar();
+        panel->SetUiState(SidebarUiState::Compacted);
+        QVERIFY(panel->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        QTRY_COMPARE(panel->geometry(), QRect(784, 150, 16, 120));
+        QPushButton* tail = Button(panel.get(), "tailButton");
+        QWidget* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
 
-void tst_Sidebar::languageChangeRetranslatesEveryTooltip()
-{
-    Services services;
-    services.settings->SetInt(Key("sidebar_ui_state"), 1);
-    auto panel = services.MakeSidebar();
-    panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("F9"));
-    panel->SetMainFeatures(
-        {MakeFeature("screenshotting", [] { return QCoreApplication::translate("Sidebar", "Shot"); }).feature,
-         MakeFeature("capturing", [] { return QCoreApplication::translate("Sidebar", "Rec"); }).feature});
+        QTest::mouseClick(tail, Qt::LeftButton);
+        QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Maximized));
+        QCOMPARE(tail->toolTip(), QStringLiteral("Compact"));
+        QCOMPARE(services.StoredInt("sidebar_ui_state"), 0);
+        QTRY_COMPARE(panel->geometry(), QRect(736, 150, 64, 300));
+        QTRY_VERIFY(!body->isHidden());
 
-    BracketTranslator translator;
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+        QTest::mouseClick(tail, Qt::LeftButton);
+        QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Compacted));
+        QCOMPARE(tail->toolTip(), QStringLiteral("Expand"));
+        QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
+        for (QWidget* widget : WholeTree(panel.get()))
+        {
+            QCOMPARE(StyleValue(widget, "State"), QStringLiteral("Compacted"));
+        }
+        QTRY_COMPARE(panel->geometry(), QRect(784, 150, 16, 120));
+        QTRY_VERIFY(body->isHidden());
 
-    QTRY_COMPARE(Button(panel.get(), "plusButton")->toolTip(), QStringLiteral("[Additional functional]"));
-    QCOMPARE(Button(panel.get(), "closeButton")->toolTip(), QStringLiteral("[Close]"));
-    QCOMPARE(Button(panel.get(), "tailButton")->toolTip(), QStringLiteral("[Expand]"));
-    QVERIFY(Button(panel.get(), "settingsButton")->toolTip().startsWith(QLatin1String("[Settings (")));
-    QCOMPARE(Button(panel.get(), "screenshottingFeatureButton")->toolTip(), QStringLiteral("[Shot]"));
-    QCOMPARE(Button(panel.get(), "capturingFeatureButton")->toolTip(), QStringLiteral("[Rec] (F9)"));
-}
+        panel->SetUiState(SidebarUiState::Hidden);
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(panel->size(), QSize(16, 120));
+        QCOMPARE(services.StoredInt("sidebar_ui_state"), 2);
+        QCOMPARE(services.StoredInt("sidebar_last_visible_ui_state"), 1);
+
+        // An unknown state changes nothing, yet the settings are saved.
+        services.settings->Remove(Key("sidebar_position"));
+        panel->SetUiState(static_cast<SidebarUiState>(7));
+        QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Hidden));
+        QVERIFY(!panel->isVisible());
+        QVERIFY(services.settings->Contains(Key("sidebar_position")));
+    }
+
+    void smallButtonsAndCloseEvent()
+    {
+        Services services;
+        QAction* preferences = services.actions->GetActionById(QStringLiteral("ActionPreferences"));
+        preferences->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+        auto panel = services.MakeSidebar();
+        panel->SetUiState(SidebarUiState::Maximized);
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        QSignalSpy requests(panel.get(), &Sidebar::CloseRequest);
+        QSignalSpy triggered(services.actions.get(),
+                             &Zarvo::Orb::UI::ActionsController::ActionsController::ActionTriggered);
+
+        QVERIFY(!panel->close());
+        QTest::mouseClick(Button(panel.get(), "closeButton"), Qt::LeftButton);
+        QCOMPARE(requests.count(), 2);
+        QCOMPARE(requests.at(0).at(0).value<Sidebar::CloseReason>(), Sidebar::WindowClose);
+        QCOMPARE(requests.at(1).at(0).value<Sidebar::CloseReason>(), Sidebar::CloseButton);
+        QVERIFY(panel->isVisible());
+
+        QPushButton* settings = Button(panel.get(), "settingsButton");
+        QCOMPARE(settings->toolTip(),
+                 QStringLiteral("Settings (%1)").arg(preferences->shortcut().toString(QKeySequence::NativeText)));
+        QTest::mouseClick(settings, Qt::LeftButton);
+        QCOMPARE(triggered.count(), 1);
+        QCOMPARE(triggered.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
+        QVERIFY(panel->actions().contains(preferences));
+        QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionQuit"))));
+    }
+
+    void languageChangeRetranslatesEveryTooltip()
+    {
+        Services services;
+        services.settings->SetInt(Key("sidebar_ui_state"), 1);
+        auto panel = services.MakeSidebar();
+        panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("F9"));
+        panel->SetMainFeatures(
+            {MakeFeature("screenshotting", [] { return QCoreApplication::translate("Sidebar", "Shot"); }).feature,
+             MakeFeature("capturing", [] { return QCoreApplication::translate("Sidebar", "Rec"); }).feature});
+
+        BracketTranslator translator;
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
+
+        QTRY_COMPARE(Button(panel.get(), "plusButton")->toolTip(), QStringLiteral("[Additional functional]"));
+        QCOMPARE(Button(panel.get(), "closeButton")->toolTip(), QStringLiteral("[Close]"));
+        QCOMPARE(Button(panel.get(), "tailButton")->toolTip(), QStringLiteral("[Expand]"));
+        QVERIFY(Button(panel.get(), "settingsButton")->toolTip().startsWith(QLatin1String("[Settings (")));
+        QCOMPARE(Button(panel.get(), "screenshottingFeatureButton")->toolTip(), QStringLiteral("[Shot]"));
+        QCOMPARE(Button(panel.get(), "capturingFeatureButton")->toolTip(), QStringLiteral("[Rec] (F9)"));
+    }
+};
 
 QTEST_MAIN(tst_Sidebar)
 #include "tst_sidebar.moc"

@@ -40,255 +40,231 @@ class tst_SidebarDocking : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanup();
-
-    void defaultPlacementOnEmptyStore_data();
-    void defaultPlacementOnEmptyStore();
-    void dragNeedsEightPixels_data();
-    void dragNeedsEightPixels();
-    void releaseSnapsToNearestEdge_data();
-    void releaseSnapsToNearestEdge();
-    void clickOnFeatureButtonExecutesButDragDoesNot();
-    void lostReleaseEndsDragAtWatchTick_data();
-    void lostReleaseEndsDragAtWatchTick();
-    void hidingMidDragSnaps();
-    void expandDuringCompactAnimation();
-};
-
-void tst_SidebarDocking::initTestCase()
-{
-    UseSidebarStyleSheet();
-    Services services;
-    services.MakeSidebar();
-}
-
-void tst_SidebarDocking::cleanup()
-{
-    DockPositionInfo::SetSimulatedDock(std::nullopt);
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void tst_SidebarDocking::defaultPlacementOnEmptyStore_data()
-{
-    QTest::addColumn<int>("dockPosition");
-    QTest::addColumn<int>("dockFlag");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<int>("edge");
-
-    QTest::newRow("no dock") << 0 << 0 << QRect(736, 150, 64, 300) << 3;
-    QTest::newRow("right dock, flag 0") << 3 << 0 << QRect(0, 150, 64, 300) << 1;
-}
-
-void tst_SidebarDocking::defaultPlacementOnEmptyStore()
-{
-    QFETCH(int, dockPosition);
-    QFETCH(int, dockFlag);
-    QFETCH(QRect, geometry);
-    QFETCH(int, edge);
-
-    DockPositionInfo dock;
-    dock.position = dockPosition;
-    dock.flag = dockFlag;
-    dock.width = 50;
-    dock.height = 40;
-    DockPositionInfo::SetSimulatedDock(dock);
-
-    Services services;
-    auto panel = services.MakeSidebar();
-
-    QVERIFY(!panel->isVisible());
-    QCOMPARE(panel->geometry(), geometry);
-    QCOMPARE(StyleValue(panel.get(), "Edge"), edge == 1 ? QStringLiteral("Left") : QStringLiteral("Right"));
-    QCOMPARE(services.StoredPosition(), geometry.topLeft());
-    QCOMPARE(services.StoredInt("sidebar_screen_edge"), edge);
-    // Defaults are not written.
-    QVERIFY(!services.settings->Contains(Key("sidebar_ui_state")));
-    QVERIFY(!services.settings->Contains(Key("sidebar_additional_feature_id")));
-}
-
-void tst_SidebarDocking::dragNeedsEightPixels_data()
-{
-    QTest::addColumn<QPoint>("moveBy");
-    QTest::addColumn<bool>("moves");
-
-    QTest::newRow("4+3") << QPoint(-4, -3) << false;
-    QTest::newRow("8") << QPoint(-8, 0) << true;
-    // Manhattan, not straight-line distance.
-    QTest::newRow("4+4") << QPoint(-4, 4) << true;
-}
-
-void tst_SidebarDocking::dragNeedsEightPixels()
-{
-    QFETCH(QPoint, moveBy);
-    QFETCH(bool, moves);
-
-    Services services;
-    auto panel = ShownPanel(services);
-    QVERIFY(panel);
-    const QPoint start = panel->pos();
-
-    PressAndMove(panel.get(), kGrab, kGrab + moveBy);
-    QCOMPARE(panel->pos(), moves ? start + moveBy : start);
-
-    // Once dragging, any distance follows the cursor.
-    if (moves)
+    void initTestCase()
     {
-        SendMouse(panel.get(), QEvent::MouseMove, kGrab + moveBy + QPoint(-1, 0), Qt::NoButton, Qt::LeftButton);
-        QCOMPARE(panel->pos(), start + moveBy + QPoint(-1, 0));
+        UseSidebarStyleSheet();
+        Services services;
+        services.MakeSidebar();
     }
-    Release(panel.get(), kGrab + moveBy);
-}
-
-void tst_SidebarDocking::releaseSnapsToNearestEdge_data()
-{
-    QTest::addColumn<QPoint>("dropAt");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<QString>("edgeText");
-
-    QTest::newRow("left") << QPoint(100, 200) << QRect(0, 200, 64, 300) << "Left";
-    QTest::newRow("top") << QPoint(300, 20) << QRect(300, 0, 280, 56) << "Top";
-    QTest::newRow("bottom") << QPoint(300, 290) << QRect(300, 544, 280, 56) << "Bottom";
-    QTest::newRow("back to right") << QPoint(700, 100) << QRect(736, 100, 64, 300) << "Right";
-}
-
-void tst_SidebarDocking::releaseSnapsToNearestEdge()
-{
-    QFETCH(QPoint, dropAt);
-    QFETCH(QRect, geometry);
-    QFETCH(QString, edgeText);
-
-    // Buttons large enough that the vertical layout needs more height (64) than a horizontal
-    // edge gives (56), while the horizontal layout fits; the window sets no minimum of its own.
-    const QString sheet = qApp->styleSheet();
-    const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
-    qApp->setStyleSheet(sheet + QStringLiteral("#Sidebar QPushButton { min-width: 16px; max-width: 16px;"
-                                               " min-height: 16px; max-height: 16px; }"));
-    Services services;
-    auto panel = ShownPanel(services, {MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
-    QVERIFY(panel);
-
-    PressAndMove(panel.get(), kGrab, dropAt + kGrabOffset);
-    QCOMPARE(panel->pos(), dropAt);
-    Release(panel.get(), dropAt + kGrabOffset);
-
-    QCOMPARE(panel->geometry(), geometry);
-    QCOMPARE(StyleValue(panel->findChild<QWidget*>(QStringLiteral("closeButton")), "Edge"), edgeText);
-    // Snapping stores nothing; the next transition or the destructor does.
-    QCOMPARE(services.StoredPosition(), QPoint(736, 150));
-}
-
-void tst_SidebarDocking::clickOnFeatureButtonExecutesButDragDoesNot()
-{
-    Services services;
-    const auto capturing = MakeFeature("capturing");
-    auto panel = ShownPanel(services, {capturing.feature});
-    QVERIFY(panel);
-    auto* button = panel->findChild<QPushButton*>(QStringLiteral("capturingFeatureButton"));
-    QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(*capturing.executed, 1);
-    QCOMPARE(panel->pos(), QPoint(736, 150));
-
-    const QPoint from = button->mapToGlobal(button->rect().center());
-    const QPoint to = from + QPoint(-600, 0);
-
-    SendMouse(button, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    SendMouse(button, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(panel->x(), 736 - 600);
-    SendMouse(button, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-
-    QCOMPARE(*capturing.executed, 1);
-    QCOMPARE(panel->x(), 0);
-    QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
-}
-
-void tst_SidebarDocking::lostReleaseEndsDragAtWatchTick_data()
-{
-    QTest::addColumn<bool>("rightButtonToo");
-    QTest::newRow("release lost") << false;
-    QTest::newRow("right button held too") << true;
-}
-
-void tst_SidebarDocking::lostReleaseEndsDragAtWatchTick()
-{
-    QFETCH(bool, rightButtonToo);
-    Services services;
-    auto panel = ShownPanel(services);
-    QVERIFY(panel);
-
-    const QPoint dropAt(100, 200);
-    if (rightButtonToo)
+    void cleanup()
     {
-        // Through the window system, so that the application knows which buttons are down.
-        QWindow* window = panel->windowHandle();
-        const auto releaseAll = qScopeGuard(
-            [window]
-            {
-                QTest::mouseRelease(window, Qt::RightButton);
-                QTest::mouseRelease(window, Qt::LeftButton);
-            });
-        QTest::mousePress(window, Qt::LeftButton, {}, kGrabOffset);
-        QTest::mouseMove(window, dropAt + kGrabOffset - panel->pos());
-        QCOMPARE(panel->pos(), dropAt);
-        QTest::mousePress(window, Qt::RightButton, {}, kGrabOffset);
-        QTRY_COMPARE_WITH_TIMEOUT(panel->geometry(), QRect(0, 200, 64, 300), 1000);
+        DockPositionInfo::SetSimulatedDock(std::nullopt);
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
     }
-    else
+
+    void defaultPlacementOnEmptyStore_data()
     {
-        // Sent straight to the panel: as far as the application knows, no button is down.
+        QTest::addColumn<int>("dockPosition");
+        QTest::addColumn<int>("dockFlag");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<int>("edge");
+
+        QTest::newRow("no dock") << 0 << 0 << QRect(736, 150, 64, 300) << 3;
+        QTest::newRow("right dock, flag 0") << 3 << 0 << QRect(0, 150, 64, 300) << 1;
+    }
+    void defaultPlacementOnEmptyStore()
+    {
+        QFETCH(int, dockPosition);
+        QFETCH(int, dockFlag);
+        QFETCH(QRect, geometry);
+        QFETCH(int, edge);
+
+        DockPositionInfo dock;
+        dock.position = dockPosition;
+        dock.flag = dockFlag;
+        dock.width = 50;
+        dock.height = 40;
+        DockPositionInfo::SetSimulatedDock(dock);
+
+        Services services;
+        auto panel = services.MakeSidebar();
+
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(panel->geometry(), geometry);
+        QCOMPARE(StyleValue(panel.get(), "Edge"), edge == 1 ? QStringLiteral("Left") : QStringLiteral("Right"));
+        QCOMPARE(services.StoredPosition(), geometry.topLeft());
+        QCOMPARE(services.StoredInt("sidebar_screen_edge"), edge);
+        // Defaults are not written.
+        QVERIFY(!services.settings->Contains(Key("sidebar_ui_state")));
+        QVERIFY(!services.settings->Contains(Key("sidebar_additional_feature_id")));
+    }
+
+    void dragNeedsEightPixels_data()
+    {
+        QTest::addColumn<QPoint>("moveBy");
+        QTest::addColumn<bool>("moves");
+
+        QTest::newRow("4+3") << QPoint(-4, -3) << false;
+        QTest::newRow("8") << QPoint(-8, 0) << true;
+        // Manhattan, not straight-line distance.
+        QTest::newRow("4+4") << QPoint(-4, 4) << true;
+    }
+    void dragNeedsEightPixels()
+    {
+        QFETCH(QPoint, moveBy);
+        QFETCH(bool, moves);
+
+        Services services;
+        auto panel = ShownPanel(services);
+        QVERIFY(panel);
+        const QPoint start = panel->pos();
+
+        PressAndMove(panel.get(), kGrab, kGrab + moveBy);
+        QCOMPARE(panel->pos(), moves ? start + moveBy : start);
+
+        // Once dragging, any distance follows the cursor.
+        if (moves)
+        {
+            SendMouse(panel.get(), QEvent::MouseMove, kGrab + moveBy + QPoint(-1, 0), Qt::NoButton, Qt::LeftButton);
+            QCOMPARE(panel->pos(), start + moveBy + QPoint(-1, 0));
+        }
+        Release(panel.get(), kGrab + moveBy);
+    }
+
+    void releaseSnapsToNearestEdge_data()
+    {
+        QTest::addColumn<QPoint>("dropAt");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("edgeText");
+
+        QTest::newRow("left") << QPoint(100, 200) << QRect(0, 200, 64, 300) << "Left";
+        QTest::newRow("top") << QPoint(300, 20) << QRect(300, 0, 280, 56) << "Top";
+        QTest::newRow("bottom") << QPoint(300, 290) << QRect(300, 544, 280, 56) << "Bottom";
+        QTest::newRow("back to right") << QPoint(700, 100) << QRect(736, 100, 64, 300) << "Right";
+    }
+    void releaseSnapsToNearestEdge()
+    {
+        QFETCH(QPoint, dropAt);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, edgeText);
+
+        // Buttons large enough that the vertical layout needs more height (64) than a horizontal
+        // edge gives (56), while the horizontal layout fits; the window sets no minimum of its own.
+        const QString sheet = qApp->styleSheet();
+        const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
+        qApp->setStyleSheet(sheet + QStringLiteral("#Sidebar QPushButton { min-width: 16px; max-width: 16px;"
+                                                   " min-height: 16px; max-height: 16px; }"));
+        Services services;
+        auto panel = ShownPanel(services, {MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        QVERIFY(panel);
+
         PressAndMove(panel.get(), kGrab, dropAt + kGrabOffset);
         QCOMPARE(panel->pos(), dropAt);
-        QTRY_COMPARE_WITH_TIMEOUT(panel->geometry(), QRect(0, 200, 64, 300), 1000);
+        Release(panel.get(), dropAt + kGrabOffset);
+
+        QCOMPARE(panel->geometry(), geometry);
+        QCOMPARE(StyleValue(panel->findChild<QWidget*>(QStringLiteral("closeButton")), "Edge"), edgeText);
+        // Snapping stores nothing; the next transition or the destructor does.
+        QCOMPARE(services.StoredPosition(), QPoint(736, 150));
     }
-    QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
-}
 
-void tst_SidebarDocking::hidingMidDragSnaps()
-{
-    Services services;
-    auto panel = ShownPanel(services);
-    QVERIFY(panel);
+    void clickOnFeatureButtonExecutesButDragDoesNot()
+    {
+        Services services;
+        const auto capturing = MakeFeature("capturing");
+        auto panel = ShownPanel(services, {capturing.feature});
+        QVERIFY(panel);
+        auto* button = panel->findChild<QPushButton*>(QStringLiteral("capturingFeatureButton"));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(*capturing.executed, 1);
+        QCOMPARE(panel->pos(), QPoint(736, 150));
 
-    PressAndMove(panel.get(), kGrab, QPoint(100, 200) + kGrabOffset);
-    panel->SetUiState(SidebarUiState::Hidden);
+        const QPoint from = button->mapToGlobal(button->rect().center());
+        const QPoint to = from + QPoint(-600, 0);
 
-    QVERIFY(!panel->isVisible());
-    QCOMPARE(panel->geometry(), QRect(0, 200, 64, 300));
-    QCOMPARE(services.StoredPosition(), QPoint(0, 200));
-    QCOMPARE(services.StoredInt("sidebar_screen_edge"), 1);
+        PressAndMove(button, from, to);
+        QCOMPARE(panel->x(), 736 - 600);
+        Release(button, to);
 
-    // The press ended with the hide: a move now does nothing.
-    SendMouse(panel.get(), QEvent::MouseMove, QPoint(300, 300), Qt::NoButton, Qt::LeftButton);
-    QCOMPARE(panel->pos(), QPoint(0, 200));
-}
+        QCOMPARE(*capturing.executed, 1);
+        QCOMPARE(panel->x(), 0);
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
+    }
 
-void tst_SidebarDocking::expandDuringCompactAnimation()
-{
-    Services services;
-    auto panel = ShownPanel(services);
-    QVERIFY(panel);
-    auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
+    // Without a release, the drag ends and snaps at the button watch's tick, or at once on hiding.
+    void dragEndsWithoutRelease_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("release lost") << "lost";
+        QTest::newRow("right button held too") << "right";
+        QTest::newRow("hidden mid-drag") << "hide";
+    }
+    void dragEndsWithoutRelease()
+    {
+        QFETCH(QString, ending);
+        Services services;
+        auto panel = ShownPanel(services);
+        QVERIFY(panel);
+        const QPoint dropAt(100, 200);
+        const QRect snapped(0, 200, 64, 300);
 
-    // Nothing to change: no animation, so the body stays.
-    panel->SetUiState(SidebarUiState::Maximized);
-    QVERIFY(!body->isHidden());
+        QWindow* window = panel->windowHandle();
+        const auto releaseAll = qScopeGuard(
+            [&]
+            {
+                if (ending == "right")
+                {
+                    QTest::mouseRelease(window, Qt::RightButton);
+                    QTest::mouseRelease(window, Qt::LeftButton);
+                }
+            });
+        if (ending == "right")
+        {
+            // Through the window system, so that the application knows which buttons are down.
+            QTest::mousePress(window, Qt::LeftButton, {}, kGrabOffset);
+            QTest::mouseMove(window, dropAt + kGrabOffset - panel->pos());
+            QCOMPARE(panel->pos(), dropAt);
+            QTest::mousePress(window, Qt::RightButton, {}, kGrabOffset);
+        }
+        else
+        {
+            // Sent straight to the panel: as far as the application knows, no button is down.
+            PressAndMove(panel.get(), kGrab, dropAt + kGrabOffset);
+            QCOMPARE(panel->pos(), dropAt);
+        }
+        if (ending == "hide")
+        {
+            panel->SetUiState(SidebarUiState::Hidden);
+            QVERIFY(!panel->isVisible());
+            QCOMPARE(panel->geometry(), snapped);
+            QCOMPARE(services.StoredPosition(), snapped.topLeft());
+            QCOMPARE(services.StoredInt("sidebar_screen_edge"), 1);
+            // The press ended with the hide: a move now does nothing.
+            SendMouse(panel.get(), QEvent::MouseMove, QPoint(300, 300), Qt::NoButton, Qt::LeftButton);
+            QCOMPARE(panel->pos(), snapped.topLeft());
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(panel->geometry(), snapped, 1000);
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
+    }
 
-    panel->SetUiState(SidebarUiState::Compacted);
-    QVERIFY(body->isHidden());
-    panel->SetUiState(SidebarUiState::Maximized);
+    void expandDuringCompactAnimation()
+    {
+        Services services;
+        auto panel = ShownPanel(services);
+        QVERIFY(panel);
+        auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
 
-    // The compact jumped to its end, and the expand starts from there.
-    QCOMPARE(panel->geometry(), QRect(784, 150, 16, 120));
-    QVERIFY(body->isHidden());
-    QTRY_COMPARE(panel->geometry(), QRect(736, 150, 64, 300));
-    QTRY_VERIFY(!body->isHidden());
+        // Nothing to change: no animation, so the body stays.
+        panel->SetUiState(SidebarUiState::Maximized);
+        QVERIFY(!body->isHidden());
 
-    // Destroyed while compacting: the state is saved with the position the animation began at.
-    panel->SetUiState(SidebarUiState::Compacted);
-    panel.reset();
-    QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
-    QCOMPARE(services.StoredPosition(), QPoint(736, 150));
-}
+        panel->SetUiState(SidebarUiState::Compacted);
+        QVERIFY(body->isHidden());
+        panel->SetUiState(SidebarUiState::Maximized);
+
+        // The compact jumped to its end, and the expand starts from there.
+        QCOMPARE(panel->geometry(), QRect(784, 150, 16, 120));
+        QVERIFY(body->isHidden());
+        QTRY_COMPARE(panel->geometry(), QRect(736, 150, 64, 300));
+        QTRY_VERIFY(!body->isHidden());
+
+        // Destroyed while compacting: the state is saved with the position the animation began at.
+        panel->SetUiState(SidebarUiState::Compacted);
+        panel.reset();
+        QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
+        QCOMPARE(services.StoredPosition(), QPoint(736, 150));
+    }
+};
 
 QTEST_MAIN(tst_SidebarDocking)
 #include "tst_sidebardocking.moc"
