@@ -28,7 +28,6 @@ using Zarvo::Host::CallRecord;
 
 namespace
 {
-// Writes every notification as "Operation(args)".
 class RecordingObserver : public IHotkeySettingsObserver
 {
 public:
@@ -42,10 +41,7 @@ public:
     void OnGlobalHotkeyPauseResumeCaptureChanged(const std::string& t) override { Add("PauseResume", t); }
     void OnGlobalHotkeyTakeScreenshotChanged(const std::string& t) override { Add("Screenshot", t); }
     void OnGlobalHotkeyShowHideOverlaysChanged(const std::string& t) override { Add("Overlays", t); }
-    void OnHotkeyForFastPresetChanged(const std::string& id, const std::string& t) override
-    {
-        Add("FastPreset", id + ", " + t);
-    }
+    void OnHotkeyForFastPresetChanged(const std::string& id, const std::string& t) override { Add("Preset", id + t); }
     void OnHotkeyEnableStateChanged(bool enabled) override { Add("EnableState", enabled ? "true" : "false"); }
 
 private:
@@ -53,13 +49,10 @@ private:
     {
         calls << QStringLiteral("%1(%2)").arg(QLatin1String(operation), QString::fromStdString(argument));
         if (onCall)
-        {
             onCall();
-        }
     }
 };
 
-// Each stored hotkey: its accessors, settings key, default and the observer call it causes.
 struct HotkeySlot
 {
     const char* name;
@@ -100,8 +93,7 @@ private slots:
     void commonTableHoldsWhatMenusPlace();
     void hotkeySettingsStoreAndNotify_data();
     void hotkeySettingsStoreAndNotify();
-    void hotkeySettingsPresetAndEnableState();
-    void hotkeySettingsObserverRegistration();
+    void hotkeySettingsPresetEnableStateAndObservers();
     void guardHoldsHotkeysBack();
     void trayIconHoldsMenuAndBlockerDisablesIt();
     void parentProviderKeepsStack();
@@ -139,14 +131,12 @@ void TestHostStandIns::actionsControllerMakesTriggerableActions()
     QCOMPARE(controller.GetActionIds(), QStringList({"ActionB", "ActionA"}));
     QVERIFY(!controller.GetActionById(QStringLiteral("ActionC")));
     auto* action = controller.GetActionById(QStringLiteral("ActionB"));
-    QCOMPARE(action->objectName(), QStringLiteral("ActionB"));
     QCOMPARE(action->text(), QStringLiteral("Bee"));
     QCOMPARE(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+B")));
 
     QSignalSpy triggered(&controller, &UI::ActionsController::ActionsController::ActionTriggered);
     action->trigger();
-    QCOMPARE(triggered.size(), 1);
-    QCOMPARE(triggered.first().first().toString(), QStringLiteral("ActionB"));
+    QCOMPARE(triggered.value(0).value(0).toString(), QStringLiteral("ActionB"));
     QCOMPARE(CallRecord::Calls(),
              QStringList({"ActionsController::CreateActions(3)", "StatisticsManager::SendEvent(Action, ActionB)"}));
 
@@ -156,7 +146,6 @@ void TestHostStandIns::actionsControllerMakesTriggerableActions()
         const LauncherTest::ScopedTranslator translator(QStringLiteral("fr:"), {QStringLiteral("Test")});
         QCOMPARE(translated->text(), QStringLiteral("fr:Ay"));
     }
-    QCOMPARE(translated->text(), QStringLiteral("Ay"));
 }
 
 void TestHostStandIns::commonTableHoldsWhatMenusPlace()
@@ -180,9 +169,7 @@ void TestHostStandIns::hotkeySettingsStoreAndNotify_data()
 {
     QTest::addColumn<int>("slot");
     for (int slot = 0; slot < int(std::size(Slots)); ++slot)
-    {
         QTest::newRow(Slots[slot].name) << slot;
-    }
 }
 
 void TestHostStandIns::hotkeySettingsStoreAndNotify()
@@ -193,7 +180,7 @@ void TestHostStandIns::hotkeySettingsStoreAndNotify()
 
     HotkeySettings hotkeys(settings);
     QCOMPARE(QString::fromStdString((hotkeys.*hotkey.get)()), defaultValue);
-    // Defaults must survive the portable round trip the launcher puts them through.
+    // Defaults must survive the launcher's portable round trip.
     QCOMPARE(QKeySequence::fromString(defaultValue, QKeySequence::PortableText).toString(QKeySequence::PortableText),
              defaultValue);
 
@@ -204,33 +191,11 @@ void TestHostStandIns::hotkeySettingsStoreAndNotify()
     QCOMPARE(observer.calls, QStringList{QLatin1String(hotkey.notification) + "(Ctrl+Alt+F9)"});
     QCOMPARE(settings->GetString(std::string("Orb/Hotkeys/") + hotkey.key, {}), std::string("Ctrl+Alt+F9"));
     QCOMPARE(CallRecord::CallsStartingWith(QStringLiteral("ApplicationSettings::Set")).size(), 1);
-
-    // Another reader of the same store sees the stored value.
     QCOMPARE(QString::fromStdString((HotkeySettings(settings).*hotkey.get)()), QStringLiteral("Ctrl+Alt+F9"));
     hotkeys.UnregisterEventHandler(&observer);
 }
 
-void TestHostStandIns::hotkeySettingsPresetAndEnableState()
-{
-    HotkeySettings hotkeys(settings);
-    RecordingObserver observer;
-    hotkeys.RegisterEventHandler(&observer);
-
-    QCOMPARE(hotkeys.GetHotkeyForFastPreset("preset-1"), std::string());
-    hotkeys.SetHotkeyForFastPreset("preset-1", "Ctrl+1");
-    hotkeys.SetHotkeyForFastPreset("preset-1", "Ctrl+1");
-    QVERIFY(hotkeys.AreHotkeysEnabled());
-    hotkeys.SetHotkeysEnabled(false);
-    hotkeys.SetHotkeysEnabled(false);
-
-    QCOMPARE(observer.calls, QStringList({"FastPreset(preset-1, Ctrl+1)", "EnableState(false)"}));
-    const HotkeySettings reread(settings);
-    QCOMPARE(reread.GetHotkeyForFastPreset("preset-1"), std::string("Ctrl+1"));
-    QVERIFY(!reread.AreHotkeysEnabled());
-    hotkeys.UnregisterEventHandler(&observer);
-}
-
-void TestHostStandIns::hotkeySettingsObserverRegistration()
+void TestHostStandIns::hotkeySettingsPresetEnableStateAndObservers()
 {
     HotkeySettings hotkeys(settings);
     RecordingObserver first;
@@ -244,11 +209,18 @@ void TestHostStandIns::hotkeySettingsObserverRegistration()
         hotkeys.UnregisterEventHandler(&first);
     };
 
-    hotkeys.SetGlobalHotkeyTakeScreenshot("F5");
-    hotkeys.SetGlobalHotkeyTakeScreenshot("F6");
+    QCOMPARE(hotkeys.GetHotkeyForFastPreset("preset-1"), std::string());
+    hotkeys.SetHotkeyForFastPreset("preset-1", "Ctrl+1");
+    hotkeys.SetHotkeyForFastPreset("preset-1", "Ctrl+1");
+    QVERIFY(hotkeys.AreHotkeysEnabled());
+    hotkeys.SetHotkeysEnabled(false);
+    hotkeys.SetHotkeysEnabled(false);
 
-    QCOMPARE(first.calls, QStringList{"Screenshot(F5)"});
-    QCOMPARE(second.calls, QStringList({"Screenshot(F5)", "Screenshot(F6)"}));
+    QCOMPARE(first.calls, QStringList{"Preset(preset-1Ctrl+1)"});
+    QCOMPARE(second.calls, QStringList({"Preset(preset-1Ctrl+1)", "EnableState(false)"}));
+    const HotkeySettings reread(settings);
+    QCOMPARE(reread.GetHotkeyForFastPreset("preset-1"), std::string("Ctrl+1"));
+    QVERIFY(!reread.AreHotkeysEnabled());
     hotkeys.UnregisterEventHandler(&second);
 }
 
@@ -265,16 +237,14 @@ void TestHostStandIns::guardHoldsHotkeysBack()
     QVERIFY(!manager->Fire(QStringLiteral("takeScreenshot")));
     guard->Unlock();
     guard->Unlock();
-    QVERIFY(!guard->IsLocked());
     QVERIFY(manager->Fire(QStringLiteral("takeScreenshot")));
     QCOMPARE(fired.size(), 1);
-    QCOMPARE(fired.first().first().value<Zarvo::App::GlobalHotkey>().GetId(), QStringLiteral("takeScreenshot"));
+    QCOMPARE(fired[0][0].value<Zarvo::App::GlobalHotkey>().GetId(), QStringLiteral("takeScreenshot"));
 
     // A guard destroyed while locked lets hotkeys through again.
     guard->Lock();
     guard.reset();
     QVERIFY(manager->Fire(QStringLiteral("captureStartStop")));
-    QCOMPARE(CallRecord::CallsStartingWith(QStringLiteral("GlobalHotkeyGuard::")).size(), 6);
 }
 
 void TestHostStandIns::trayIconHoldsMenuAndBlockerDisablesIt()
@@ -286,7 +256,6 @@ void TestHostStandIns::trayIconHoldsMenuAndBlockerDisablesIt()
     QSignalSpy changed(icon.get(), &UI::CaptureTrayIcon::TrayMenuChanged);
 
     icon->SetTrayMenu(&first);
-    QCOMPARE(icon->GetTrayMenu(), &first);
     blocker->Block();
     blocker->Block();
     blocker->Unblock();
@@ -300,8 +269,8 @@ void TestHostStandIns::trayIconHoldsMenuAndBlockerDisablesIt()
     blocker->Unblock();
     blocker->Unblock();
     QVERIFY(second.isEnabled());
-    QVERIFY(!icon->IsBlocked());
 
+    // A blocker destroyed while blocking releases the menu.
     blocker->Block();
     blocker.reset();
     QVERIFY(second.isEnabled());
@@ -314,7 +283,6 @@ void TestHostStandIns::trayIconHoldsMenuAndBlockerDisablesIt()
         icon->SetTrayMenu(&shortLived);
     }
     QVERIFY(!icon->GetTrayMenu());
-    QVERIFY(!icon->GetSystemTrayIcon());
 }
 
 void TestHostStandIns::parentProviderKeepsStack()
@@ -326,14 +294,16 @@ void TestHostStandIns::parentProviderKeepsStack()
     QWidget dialog;
     auto* doomed = new QWidget;
 
-    provider.PushIndirectParent(&panel, ParentProvider::Positioning::Independent, ParentProvider::TaskbarIcon::Hidden,
-                                ParentProvider::StaysOnTop::FollowParent);
-    provider.PushIndirectParent(&dialog, ParentProvider::Positioning::WithParent, ParentProvider::TaskbarIcon::Shown,
-                                ParentProvider::StaysOnTop::Always);
-    provider.PushIndirectParent(doomed, ParentProvider::Positioning::WithParent, ParentProvider::TaskbarIcon::Shown,
-                                ParentProvider::StaysOnTop::Never);
-    provider.PushIndirectParent(&panel, ParentProvider::Positioning::Independent, ParentProvider::TaskbarIcon::Hidden,
-                                ParentProvider::StaysOnTop::FollowParent);
+    const auto push = [&](QWidget* window, ParentProvider::StaysOnTop onTop)
+    {
+        provider.PushIndirectParent(window, ParentProvider::Positioning::Independent,
+                                    ParentProvider::TaskbarIcon::Hidden, onTop);
+    };
+    push(&panel, ParentProvider::StaysOnTop::FollowParent);
+    push(&dialog, ParentProvider::StaysOnTop::Always);
+    push(doomed, ParentProvider::StaysOnTop::Never);
+    // Pushing again moves the window to the top; a deleted window drops out.
+    push(&panel, ParentProvider::StaysOnTop::FollowParent);
     delete doomed;
 
     auto entries = provider.GetParentedWindows();
@@ -347,7 +317,6 @@ void TestHostStandIns::parentProviderKeepsStack()
     QVERIFY(!provider.IsParented(&panel));
     QVERIFY(provider.IsParented(&dialog));
     QCOMPARE(CallRecord::Calls().first(), QStringLiteral("ParentProvider::PushIndirectParent(Sidebar, 1, 0, 2)"));
-    QCOMPARE(CallRecord::Calls().last(), QStringLiteral("ParentProvider::RemoveParent(Sidebar)"));
 }
 
 void TestHostStandIns::windowPositionHelperRemembers()
@@ -411,8 +380,6 @@ void TestHostStandIns::presetStorageMatchesHotkeyIds()
     QCOMPARE(storage.GetPresetByHotkeyId("preset-1"), std::shared_ptr<const CapturePreset::IPreset>(bound));
     QVERIFY(!storage.GetPresetByHotkeyId(""));
     QVERIFY(!storage.GetPresetByHotkeyId("preset-2"));
-    bound->Start();
-    QCOMPARE(bound->StartCount(), 1);
 }
 
 QTEST_MAIN(TestHostStandIns)

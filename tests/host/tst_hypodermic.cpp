@@ -198,8 +198,7 @@ void TestHypodermic::registersUnderTheGivenAliases()
     const bool selfRegistered = asSelf || (!asGreeter && !asFarewell);
     const auto self = container->resolve<English>();
     QCOMPARE(container->resolve<English>() == self, selfRegistered);
-    if (single)
-        QCOMPARE(self == single, selfRegistered);
+    QCOMPARE(single && self == single, single && selfRegistered);
 }
 
 void TestHypodermic::laterRegistrationWinsAndNamesStayApart()
