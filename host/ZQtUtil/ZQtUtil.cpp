@@ -82,8 +82,15 @@ QPoint GetWidgetPosOnCurrentScreenCenter(const QWidget& widget)
     {
         return widget.pos();
     }
+    const QRect area = screen->availableGeometry();
     QRect placed(QPoint(), SizeWhenShown(widget, *screen));
-    placed.moveCenter(screen->availableGeometry().center());
+    placed.moveCenter(area.center());
+    // Kept inside the area; what does not fit starts at its top-left corner, where a
+    // title and close button are.
+    placed.moveRight(qMin(placed.right(), area.right()));
+    placed.moveBottom(qMin(placed.bottom(), area.bottom()));
+    placed.moveLeft(qMax(placed.left(), area.left()));
+    placed.moveTop(qMax(placed.top(), area.top()));
     return placed.topLeft();
 }
 } // namespace Zarvo::Util

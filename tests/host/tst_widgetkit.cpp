@@ -199,20 +199,26 @@ void WidgetKitTest::centredWhereItWillBeShown_data()
 {
     QTest::addColumn<QString>("contents");
     QTest::addColumn<QSize>("resizedTo");
-    QTest::newRow("resized by hand") << "fixed" << QSize(421, 233);
-    QTest::newRow("fitted to its contents when shown") << "fixed" << QSize();
+    // Empty: centred on the 800x600 screen.
+    QTest::addColumn<QRect>("placed");
+    QTest::newRow("resized by hand") << "fixed" << QSize(421, 233) << QRect();
+    QTest::newRow("fitted to its contents when shown") << "fixed" << QSize() << QRect();
     // A stretch makes a window at least 100 high, whatever its contents ask for.
-    QTest::newRow("short contents over a stretch") << "stretch" << QSize();
+    QTest::newRow("short contents over a stretch") << "stretch" << QSize() << QRect();
     // Capped at two thirds of the screen, but never below the contents' minimum.
-    QTest::newRow("wider than the screen allows") << "wide" << QSize();
-    QTest::newRow("minimum beyond the cap") << "huge" << QSize();
-    QTest::newRow("no layout: around its children") << "bare" << QSize();
+    QTest::newRow("wider than the screen allows") << "wide" << QSize() << QRect();
+    QTest::newRow("minimum beyond the cap") << "huge" << QSize() << QRect();
+    QTest::newRow("no layout: around its children") << "bare" << QSize() << QRect();
+    // What does not fit starts at the area's edge and stays centred the other way.
+    QTest::newRow("taller than the screen") << "fixed" << QSize(400, 660) << QRect(200, 0, 400, 660);
+    QTest::newRow("larger than the screen") << "fixed" << QSize(900, 700) << QRect(0, 0, 900, 700);
 }
 
 void WidgetKitTest::centredWhereItWillBeShown()
 {
     QFETCH(QString, contents);
     QFETCH(QSize, resizedTo);
+    QFETCH(QRect, placed);
     QScreen* screen = QGuiApplication::primaryScreen();
     QCursor::setPos(screen->geometry().center());
     // A parented dialog, as the module opens them: until shown it has a child widget's default size.
@@ -239,7 +245,10 @@ void WidgetKitTest::centredWhereItWillBeShown()
     dialog.move(Zarvo::Util::GetWidgetPosOnCurrentScreenCenter(dialog));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    QCOMPARE(dialog.geometry().center(), screen->availableGeometry().center());
+    if (placed.isEmpty())
+        QCOMPARE(dialog.geometry().center(), screen->availableGeometry().center());
+    else
+        QCOMPARE(dialog.geometry(), placed);
     if (resizedTo.isValid())
         QCOMPARE(dialog.size(), resizedTo);
 }
