@@ -97,6 +97,10 @@
         <source>Settings (%1)</source>
         <translation>Einstellungen (%1)</translation>
     </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
 </context>
 <context>
     <name>SidebarCustomizationDialog</name>

@@ -97,6 +97,10 @@
         <source>Settings (%1)</source>
         <translation>Settings (%1)</translation>
     </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
 </context>
 <context>
     <name>SidebarCustomizationDialog</name>

@@ -2,6 +2,7 @@
 
 #include "common/SidebarTestFixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
@@ -80,11 +81,21 @@ private slots:
         QTest::addColumn<bool>("verticalEdge");
         // Left and Top put the close button and the body first, the tail last.
         QTest::addColumn<bool>("mirrored");
+        // The panel keeps its layout in a right-to-left language.
+        QTest::addColumn<bool>("rightToLeft");
 
-        QTest::newRow("left") << 1 << QPoint(0, 100) << "Left" << QRect(0, 100, 64, 300) << true << true;
-        QTest::newRow("top") << 2 << QPoint(200, 0) << "Top" << QRect(200, 0, 280, 56) << false << true;
-        QTest::newRow("right") << 3 << QPoint(736, 100) << "Right" << QRect(736, 100, 64, 300) << true << false;
-        QTest::newRow("bottom") << 4 << QPoint(200, 544) << "Bottom" << QRect(200, 544, 280, 56) << false << false;
+        for (const bool rightToLeft : {false, true})
+        {
+            const char* suffix = rightToLeft ? ", right to left" : "";
+            QTest::addRow("left%s", suffix)
+                << 1 << QPoint(0, 100) << "Left" << QRect(0, 100, 64, 300) << true << true << rightToLeft;
+            QTest::addRow("top%s", suffix)
+                << 2 << QPoint(200, 0) << "Top" << QRect(200, 0, 280, 56) << false << true << rightToLeft;
+            QTest::addRow("right%s", suffix)
+                << 3 << QPoint(736, 100) << "Right" << QRect(736, 100, 64, 300) << true << false << rightToLeft;
+            QTest::addRow("bottom%s", suffix)
+                << 4 << QPoint(200, 544) << "Bottom" << QRect(200, 544, 280, 56) << false << false << rightToLeft;
+        }
     }
     void layoutAndStylesFollowEdge()
     {
@@ -94,6 +105,9 @@ private slots:
         QFETCH(QRect, geometry);
         QFETCH(bool, verticalEdge);
         QFETCH(bool, mirrored);
+        QFETCH(bool, rightToLeft);
+        QApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        const auto restoreDirection = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
 
         Services services;
         services.settings->SetInt(Key("sidebar_screen_edge"), edge);
@@ -155,6 +169,33 @@ private slots:
         QCOMPARE(StyleValue(Button(panel.get(), "tailButton"), "State"), stateText);
         // Restoring is no transition: the odd stored value stays as it was.
         QCOMPARE(services.StoredInt("sidebar_ui_state"), stored);
+    }
+
+    // Hidden in the same process, the panel keeps Hidden at the next start and is shown later:
+    // it comes back on its edge, also right by a corner.
+    void hiddenPanelComesBackWhereItWas_data()
+    {
+        QTest::addColumn<int>("lastVisible");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("maximized") << 0 << QRect(736, 0, 64, 300);
+        QTest::newRow("compacted") << 1 << QRect(784, 0, 16, 120);
+    }
+    void hiddenPanelComesBackWhereItWas()
+    {
+        QFETCH(int, lastVisible);
+        QFETCH(QRect, geometry);
+        Services services;
+        services.settings->SetInt(Key("sidebar_screen_edge"), 3);
+        services.StorePosition(geometry.topLeft());
+        services.settings->SetInt(Key("sidebar_ui_state"), 2);
+        services.settings->SetInt(Key("sidebar_last_visible_ui_state"), lastVisible);
+        auto panel = services.MakeSidebar();
+        QCOMPARE(int(panel->GetUiState()), 2);
+
+        panel->SetUiState(static_cast<SidebarUiState>(lastVisible));
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        QTRY_COMPARE(panel->geometry(), geometry);
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Right"));
     }
 
     void uiStateTransitionsShowHideAndSave()
@@ -249,6 +290,12 @@ private slots:
         QVERIFY(Button(panel.get(), "settingsButton")->toolTip().startsWith(QLatin1String("[Settings (")));
         QCOMPARE(Button(panel.get(), "screenshottingFeatureButton")->toolTip(), QStringLiteral("[Shot]"));
         QCOMPARE(Button(panel.get(), "capturingFeatureButton")->toolTip(), QStringLiteral("[Rec] (F9)"));
+        const auto accessibleName = [&](const char* name)
+        {
+            return QAccessible::queryAccessibleInterface(Button(panel.get(), name))->text(QAccessible::Name);
+        };
+        QCOMPARE(accessibleName("tailButton"), QStringLiteral("[Expand]"));
+        QCOMPARE(accessibleName("settingsButton"), QStringLiteral("[Settings]"));
     }
 };
 

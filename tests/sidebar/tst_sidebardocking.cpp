@@ -237,6 +237,78 @@ private slots:
         QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
     }
 
+    // A click ends the press even though the button, not the panel, takes the release.
+    void hoverFollowsMouseAfterClick()
+    {
+        Services services;
+        auto panel = ShownPanel(services, {MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        QVERIFY(panel);
+        auto* screenshot = panel->findChild<QPushButton*>(QStringLiteral("screenshottingFeatureButton"));
+        auto* capturing = panel->findChild<QPushButton*>(QStringLiteral("capturingFeatureButton"));
+
+        QTest::mouseClick(capturing, Qt::LeftButton);
+        // Through the window system, which marks the widget under the mouse.
+        QTest::mouseMove(screenshot);
+        QTRY_VERIFY(screenshot->underMouse());
+        QTest::mouseMove(capturing);
+        QTRY_VERIFY(capturing->underMouse());
+        QCOMPARE(panel->pos(), QPoint(736, 150));
+    }
+
+    // A drag that starts while the panel expands ends the expansion first; the snap at the
+    // release is where the panel stays.
+    void dragDuringStateAnimationWinsOverIt()
+    {
+        Services services;
+        auto panel = ShownPanel(services);
+        QVERIFY(panel);
+        auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
+        panel->SetUiState(SidebarUiState::Compacted);
+        QTRY_COMPARE(panel->geometry(), QRect(784, 150, 16, 120));
+
+        panel->SetUiState(SidebarUiState::Maximized);
+        QVERIFY(body->isHidden());
+        const QPoint grab(790, 200);
+        PressAndMove(panel.get(), grab, QPoint(106, 200));
+        Release(panel.get(), QPoint(106, 200));
+
+        QTRY_VERIFY(!body->isHidden());
+        QCOMPARE(panel->geometry(), QRect(0, 150, 64, 300));
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
+    }
+
+    // Compacted shows the tail alone, however the panel got there, so the docked size holds
+    // after an edge change, also where a style makes the tail larger than that size.
+    void compactedPanelStaysFlushWithEdge_data()
+    {
+        QTest::addColumn<QString>("extraStyle");
+        QTest::newRow("test style") << QString();
+        QTest::newRow("tail taller than the compacted height")
+            << QStringLiteral("#Sidebar #tailButton { min-height: 20px; max-height: 20px; }");
+    }
+    void compactedPanelStaysFlushWithEdge()
+    {
+        QFETCH(QString, extraStyle);
+        const QString sheet = qApp->styleSheet();
+        const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
+        qApp->setStyleSheet(sheet + extraStyle);
+
+        Services services;
+        services.settings->SetInt(Key("sidebar_ui_state"), 1);
+        auto panel = services.MakeSidebar();
+        panel->SetUiState(SidebarUiState::Compacted);
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        QCOMPARE(panel->geometry(), QRect(784, 150, 16, 120));
+        QVERIFY(panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"))->isHidden());
+
+        const QPoint grab(790, 200);
+        PressAndMove(panel.get(), grab, QPoint(306, 550));
+        Release(panel.get(), QPoint(306, 550));
+
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Bottom"));
+        QCOMPARE(panel->geometry(), QRect(300, 588, 110, 12));
+    }
+
     void expandDuringCompactAnimation()
     {
         Services services;

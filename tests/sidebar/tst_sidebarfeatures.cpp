@@ -3,18 +3,25 @@
 
 #include "common/SidebarTestFixture.h"
 
+#include "Module/Launcher/Feature.h"
 #include "Module/Launcher/UI/SidebarCustomizationDialog.h"
 
+#include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QLayout>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace SidebarTest;
+using Zarvo::Orb::Module::Launcher::FeatureTextRole;
 using Zarvo::Orb::Module::Launcher::UI::SidebarCustomizationDialog;
 using Zarvo::Orb::Module::Launcher::UI::SidebarUiState;
 
@@ -109,6 +116,112 @@ private slots:
         QCOMPARE(tooltip("screenshotting"), QStringLiteral("Snap (Ctrl+1)"));
         QCOMPARE(tooltip("audioCapturing"), QStringLiteral("Mic (F8)"));
         QCOMPARE(tooltip("capturing"), QStringLiteral("Rec"));
+    }
+
+    // Hovered while the user works in another window, a button shows its tooltip with the
+    // hotkey as typed, never read as markup.
+    void tooltipShowsHotkeyLiterallyWhileInactive_data()
+    {
+        QTest::addColumn<QString>("hotkey");
+        QTest::newRow("plain") << QStringLiteral("Ctrl+Shift+R");
+        QTest::newRow("image tag") << QStringLiteral("<img src=x>");
+        QTest::newRow("bold tag") << QStringLiteral("Ctrl+<b>X</b>");
+    }
+    void tooltipShowsHotkeyLiterallyWhileInactive()
+    {
+        QFETCH(QString, hotkey);
+        Services services;
+        Catalogue catalogue;
+        auto panel = services.MakeSidebar();
+        panel->SetFeatureHotkeyById(QStringLiteral("capturing"), hotkey);
+        panel->SetMainFeatures({catalogue.capturing.feature});
+        panel->SetUiState(SidebarUiState::Maximized);
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        QWidget other;
+        other.setGeometry(100, 100, 200, 200);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        const auto hideTip = qScopeGuard([] { QToolTip::hideText(); });
+
+        QPushButton* button = Find(panel.get(), QStringLiteral("capturingFeatureButton"));
+        QCOMPARE(button->toolTip(), QStringLiteral("Rec (%1)").arg(hotkey));
+        // From elsewhere: a move to where the cursor already is sends nothing.
+        QTest::mouseMove(&other);
+        QTest::mouseMove(button);
+        QTRY_VERIFY(QToolTip::isVisible());
+        const QString shown = QToolTip::text();
+        QTextDocument document;
+        if (Qt::mightBeRichText(shown))
+        {
+            document.setHtml(shown);
+        }
+        else
+        {
+            document.setPlainText(shown);
+        }
+        QCOMPARE(document.toPlainText(), button->toolTip());
+    }
+
+    // Names without the hotkey, descriptions with it, both following hotkey changes.
+    void screenReadersGetNamesAndHotkeys_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("feature without a title: its tooltip") << "screenshottingFeatureButton"
+                                                              << "Shot"
+                                                              << "Shot (Ctrl+1)";
+        QTest::newRow("feature with a title") << "capturingFeatureButton"
+                                              << "capturing title"
+                                              << "Rec (Ctrl+R)";
+        QTest::newRow("additional feature") << "webcamCapturingFeatureButton"
+                                            << "webcamCapturing title"
+                                            << "Cam";
+        QTest::newRow("plus") << "plusButton"
+                              << "Additional functional" << QString();
+        QTest::newRow("triangle") << "triangleButton"
+                                  << "Additional functional" << QString();
+        QTest::newRow("close") << "closeButton"
+                               << "Close" << QString();
+        QTest::newRow("tail") << "tailButton"
+                              << "Compact" << QString();
+        QTest::newRow("settings") << "settingsButton"
+                                  << "Settings"
+                                  << "Settings (Ctrl+Shift+P)";
+    }
+    void screenReadersGetNamesAndHotkeys()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        Services services;
+        services.actions->GetActionById(QStringLiteral("ActionPreferences"))
+            ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+        Catalogue catalogue;
+        auto panel = services.MakeSidebar();
+        panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("Ctrl+R"));
+        panel->SetFeatureHotkeyById(QStringLiteral("screenshotting"), QStringLiteral("Ctrl+1"));
+        const auto untitled = std::make_shared<Zarvo::Orb::Module::Launcher::Feature>(
+            QStringLiteral("screenshotting"), [] {},
+            std::map<FeatureTextRole, std::function<QString()>>{{FeatureTextRole::Tooltip, []
+                                                                 {
+                                                                     return QStringLiteral("Shot");
+                                                                 }}});
+        panel->SetMainFeatures({untitled, catalogue.capturing.feature});
+        panel->SetAdditionalFeatures(catalogue.Additional());
+
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Find(panel.get(), button));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), name);
+        if (!description.isEmpty())
+        {
+            QCOMPARE(accessible->text(QAccessible::Description), description);
+        }
+        panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("Alt+<b>X</b>"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(Find(panel.get(), QStringLiteral("capturingFeatureButton")))
+                     ->text(QAccessible::Description),
+                 QStringLiteral("Rec (Alt+<b>X</b>)"));
     }
 
     void additionalSlotShowsStoredFeature_data()

@@ -14,7 +14,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextDocument>
 #include <QTimerEvent>
+#include <QToolTip>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -35,6 +37,10 @@ Sidebar::Sidebar(const std::shared_ptr<Zarvo::Orb::UI::ActionsController::Action
     setObjectName(QStringLiteral("Sidebar"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::NoDropShadowWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
+    // The user mostly works in another program while the panel sits at the edge.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
+    // The panel is a spatial object: its layouts already face the screen edge in every language.
+    setLayoutDirection(Qt::LeftToRight);
     Zarvo::Orb::UI::Util::AttachAutoMaskHelper(this);
     Zarvo::Orb::UI::Util::FixWindowOffscreenJumps(this);
 
@@ -258,12 +264,26 @@ bool Sidebar::eventFilter(QObject* watched, QEvent* event)
         event->ignore();
         return false;
     case QEvent::MouseButtonRelease:
+        // The pressed child takes the release, so the panel's own handler never sees it.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        {
+            d->leftButtonPressed = false;
+        }
         if (d->dragging)
         {
             // Swallowing the release keeps a drag that began on a button from clicking it.
             child->setAttribute(Qt::WA_UnderMouse, false);
             setFocus(Qt::OtherFocusReason);
             mouseReleaseEvent(static_cast<QMouseEvent*>(event));
+            return true;
+        }
+        return false;
+    case QEvent::ToolTip:
+        // Hotkey texts come from the user; never let them be read as markup.
+        if (Qt::mightBeRichText(child->toolTip()))
+        {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(),
+                               Qt::convertFromPlainText(child->toolTip(), Qt::WhiteSpaceNoWrap), child);
             return true;
         }
         return false;
@@ -318,6 +338,11 @@ void Sidebar::mouseMoveEvent(QMouseEvent* event)
     if (!d->dragging && (pos() - newPosition).manhattanLength() < 8)
     {
         return;
+    }
+    if (!d->dragging)
+    {
+        // A state animation still running would move the panel back after the snap.
+        d->FinishAnimation();
     }
     move(newPosition);
     event->accept();

@@ -7,6 +7,7 @@
 #include "ZarvoWidget/ZFrame.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 
 #include <glog/logging.h>
@@ -47,44 +48,75 @@ QRect Sidebar::Impl::ComputeDockedGeometry(ScreenEdge edge, SidebarUiState state
                                                                      from, Zarvo::Orb::DockPositionInfo());
 }
 
-void Sidebar::Impl::ApplyGeometry(ScreenEdge edge, SidebarUiState state, bool animate)
+void Sidebar::Impl::FinishAnimation()
 {
     if (!animationIdle)
     {
-        // Finish the running change first, so the next one starts from where it was headed.
         geometryAnimation.setCurrentTime(geometryAnimation.totalDuration());
     }
+}
+
+void Sidebar::Impl::AllowDockedSize(const QSize& size)
+{
+    // A style whose layouts ask for more than the docked size must not hold the window larger
+    // than that, or it would stick out past the screen edge. A panel without size values keeps
+    // its layout's minimum.
+    const QSize minimum = q->minimumSize();
+    if (!size.isEmpty() && size.boundedTo(minimum) != minimum)
+    {
+        q->setMinimumSize(size.boundedTo(minimum));
+    }
+}
+
+void Sidebar::Impl::SetDockedGeometry(const QRect& geometry)
+{
+    AllowDockedSize(geometry.size());
+    q->setGeometry(geometry);
+}
+
+void Sidebar::Impl::ShowBodyForState(SidebarUiState state)
+{
+    // Also without an animation: a hidden body is what lets a compacted window be that small.
+    ui->bodyContentFrame->setVisible(state != Compacted);
+    q->layout()->activate();
+}
+
+void Sidebar::Impl::ApplyGeometry(ScreenEdge edge, SidebarUiState state, bool animate)
+{
+    // Finish the running change first, so the next one starts from where it was headed.
+    FinishAnimation();
     if (edge != screenEdge)
     {
         SetScreenEdge(edge);
     }
     const QRect start = q->geometry();
     const QRect target = ComputeDockedGeometry(edge, state, q->pos());
-    if (target == start)
+    if (target != start && animate)
     {
-        return;
-    }
-    if (animate)
-    {
+        AllowDockedSize(target.size());
         geometryAnimation.setDuration(150);
         geometryAnimation.setStartValue(start);
         geometryAnimation.setEndValue(target);
         geometryAnimation.start(QAbstractAnimation::KeepWhenStopped);
+        return;
     }
-    else
+    ShowBodyForState(state);
+    if (target != start)
     {
-        q->setGeometry(target);
+        SetDockedGeometry(target);
     }
 }
 
 void Sidebar::Impl::SnapToNearestEdge()
 {
+    // A snap always wins over a change still under way.
+    FinishAnimation();
     const ScreenEdge edge = GetNearestScreenEdge();
     if (edge != screenEdge)
     {
         SetScreenEdge(edge);
     }
-    q->setGeometry(ComputeDockedGeometry(edge, uiState, q->pos()));
+    SetDockedGeometry(ComputeDockedGeometry(edge, uiState, q->pos()));
 }
 
 void Sidebar::Impl::PlaceAtDefaultPosition()
@@ -95,7 +127,7 @@ void Sidebar::Impl::PlaceAtDefaultPosition()
         SetScreenEdge(edge);
     }
     const QSize size = GetDockedSize(edge, Maximized);
-    q->setGeometry(ComputeDefaultPlacement(edge, QGuiApplication::primaryScreen()->availableGeometry(), size));
+    SetDockedGeometry(ComputeDefaultPlacement(edge, QGuiApplication::primaryScreen()->availableGeometry(), size));
     SaveSettings();
 }
 
@@ -110,12 +142,12 @@ void Sidebar::Impl::RestoreFromSettings()
     QScreen* screen = QGuiApplication::screenAt(storedPosition);
 
     uiState = settings.ReadUiState();
-    if (uiState == Maximized || uiState == Compacted)
-    {
-        const ScreenEdge edge = screenEdge != None ? screenEdge : GetNearestScreenEdge();
-        ApplyGeometry(edge, uiState, false);
-        ui->ApplySidebarStyles(edge, uiState);
-    }
+    // A hidden panel takes the size it will be shown in, so that the edge found from its stored
+    // position is the one it was docked to.
+    const SidebarUiState shapeState = uiState == Hidden ? settings.ReadLastVisibleUiState() : uiState;
+    const ScreenEdge edge = screenEdge != None ? screenEdge : GetNearestScreenEdge();
+    ApplyGeometry(edge, shapeState, false);
+    ui->ApplySidebarStyles(edge, shapeState);
 
     if (screen)
     {

@@ -21,6 +21,16 @@ namespace Zarvo::Orb::Module::Launcher::UI
 {
 using namespace SidebarDetail;
 
+namespace
+{
+// Screen readers name a feature by its title where it has one, else by its tooltip.
+QString AccessibleFeatureName(const IFeature& feature, const QString& tooltipText)
+{
+    const auto title = feature.GetText(FeatureTextRole::Title);
+    return title ? title() : tooltipText;
+}
+} // namespace
+
 Sidebar::Impl::Impl(Sidebar* q,
                     const std::shared_ptr<Zarvo::Orb::UI::ActionsController::ActionsController>& actionsController,
                     const std::shared_ptr<Zarvo::App::IApplicationSettingsManager>& settingsManager,
@@ -137,6 +147,8 @@ void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureT
             const QString hotkeyText = hotkey != hotkeysById.end() ? hotkey->second : QString();
             button->setToolTip(
                 QStringLiteral("%1 (%2)").arg(text, 0, QLatin1Char(' ')).arg(hotkeyText, 0, QLatin1Char(' ')));
+            button->setAccessibleName(AccessibleFeatureName(*feature, text));
+            button->setAccessibleDescription(button->toolTip());
         };
         updateTooltipWithHotkey();
         hotkeyTooltipUpdaters[id] = TooltipUpdater{button, updateTooltipWithHotkey};
@@ -145,7 +157,9 @@ void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureT
     {
         auto updatePlainTooltip = [button, feature]
         {
-            button->setToolTip(feature->GetText(FeatureTextRole::Tooltip)());
+            const QString text = feature->GetText(FeatureTextRole::Tooltip)();
+            button->setToolTip(text);
+            button->setAccessibleName(AccessibleFeatureName(*feature, text));
         };
         updatePlainTooltip();
         plainTooltipUpdaters.push_back(TooltipUpdater{button, updatePlainTooltip});

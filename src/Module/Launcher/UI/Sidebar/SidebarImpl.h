@@ -79,6 +79,10 @@ public:
     QSize GetDockedSize(ScreenEdge edge, SidebarUiState state) const;
     QRect ComputeDockedGeometry(ScreenEdge edge, SidebarUiState state, const QPoint& from) const;
     QRect AvailableArea() const;
+    void FinishAnimation();
+    void AllowDockedSize(const QSize& size);
+    void SetDockedGeometry(const QRect& geometry);
+    void ShowBodyForState(SidebarUiState state);
     void ApplyGeometry(ScreenEdge edge, SidebarUiState state, bool animate);
     void SnapToNearestEdge();
     void PlaceAtDefaultPosition();

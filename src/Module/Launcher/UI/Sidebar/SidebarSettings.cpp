@@ -71,6 +71,12 @@ SidebarUiState SidebarSettings::ReadUiState() const
     }
 }
 
+SidebarUiState SidebarSettings::ReadLastVisibleUiState() const
+{
+    return lastVisibleUiStateSetting.Get() == SidebarUiState::Compacted ? SidebarUiState::Compacted
+                                                                        : SidebarUiState::Maximized;
+}
+
 std::string SidebarSettings::ReadAdditionalFeatureId() const
 {
     return additionalFeatureIdSetting.Get();

@@ -21,6 +21,8 @@ public:
     QPoint ReadPosition() const;
     ScreenEdge ReadScreenEdge() const;
     SidebarUiState ReadUiState() const;
+    // Never Hidden.
+    SidebarUiState ReadLastVisibleUiState() const;
     std::string ReadAdditionalFeatureId() const;
 
     void WritePosition(const QPoint& position);

@@ -167,6 +167,7 @@ void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
     {
         button->setToolTip(compacted ? QCoreApplication::translate("Sidebar", "Expand")
                                      : QCoreApplication::translate("Sidebar", "Compact"));
+        button->setAccessibleName(button->toolTip());
     };
     tailTooltipSetter();
 }
@@ -174,7 +175,11 @@ void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
 void Sidebar::UI::RetranslateUiTexts()
 {
     plusButton->setToolTip(QCoreApplication::translate("Sidebar", "Additional functional"));
+    plusButton->setAccessibleName(plusButton->toolTip());
+    // Both open the choice of the additional feature.
+    triangleButton->setAccessibleName(plusButton->toolTip());
     closeButton->setToolTip(QCoreApplication::translate("Sidebar", "Close"));
+    closeButton->setAccessibleName(closeButton->toolTip());
     SetSettingsHotkeyText(settingsHotkeyText);
     if (tailTooltipSetter)
     {
@@ -186,6 +191,8 @@ void Sidebar::UI::SetSettingsHotkeyText(const QString& text)
 {
     settingsHotkeyText = text;
     settingsButton->setToolTip(QCoreApplication::translate("Sidebar", "Settings (%1)").arg(text, 0, QLatin1Char(' ')));
+    settingsButton->setAccessibleName(QCoreApplication::translate("Sidebar", "Settings"));
+    settingsButton->setAccessibleDescription(settingsButton->toolTip());
 }
 
 void Sidebar::UI::SetCurrentAdditionalFeature(const QString& id)
