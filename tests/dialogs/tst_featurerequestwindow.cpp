@@ -80,6 +80,8 @@ private slots:
     void endings();
     void languageChangeRetranslates_data() { bothWindows_data(); }
     void languageChangeRetranslates();
+    void keyboardWalksEveryControl_data();
+    void keyboardWalksEveryControl();
 };
 
 void FeatureRequestWindowTest::bothWindows_data()
@@ -224,6 +226,41 @@ void FeatureRequestWindowTest::languageChangeRetranslates()
         }
     }
     QTRY_COMPARE(description->text(), Paragraph(100, Description(kind)));
+}
+
+// Focus starts where the user acts; Tab visits every control and leaves the text field.
+void FeatureRequestWindowTest::keyboardWalksEveryControl_data()
+{
+    QTest::addColumn<Window>("kind");
+    QTest::addColumn<QStringList>("focusOrder");
+    QTest::newRow("request") << Window::Request
+                             << QStringList{"featureRequestTextEdit", "sendButton", "closeButton",
+                                            "featureRequestTextEdit"};
+    QTest::newRow("thank you") << Window::Done << QStringList{"confirmButton", "closeButton", "confirmButton"};
+}
+
+void FeatureRequestWindowTest::keyboardWalksEveryControl()
+{
+    QFETCH(Window, kind);
+    QFETCH(QStringList, focusOrder);
+    const auto window = Make(kind);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    if (kind == Window::Request)
+    {
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("idea"));
+    }
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    while (visited.size() < focusOrder.size())
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, focusOrder);
+    if (kind == Window::Request)
+    {
+        QCOMPARE(static_cast<FeatureRequestWindow*>(window.get())->GetText(), QStringLiteral("idea"));
+    }
 }
 
 QTEST_MAIN(FeatureRequestWindowTest)

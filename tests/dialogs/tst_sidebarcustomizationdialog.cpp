@@ -8,6 +8,7 @@
 #include "StandIns/StandIns.h"
 #include "ZarvoWidget/ZLabel.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -90,6 +91,9 @@ private slots:
     void moreFeaturesLinkAndPicture();
     void closingEndsTheRun_data();
     void closingEndsTheRun();
+    void keyboardReachesEveryControl_data();
+    void keyboardReachesEveryControl();
+    void cardsSpeakForThemselves();
 };
 
 void SidebarCustomizationDialogTest::buildsFramelessWindowWithStyledNames()
@@ -263,6 +267,63 @@ void SidebarCustomizationDialogTest::closingEndsTheRun()
     QCOMPARE(outcome, result);
     QCOMPARE(visibility, (QStringList{"Showed", "running", "Hided"}));
     QVERIFY(fixture.signalLog.isEmpty());
+}
+
+// Focus starts on the first card, not on close; Tab visits every control in visual order, the
+// cards included, whichever is selected; Enter follows the link and Space picks a card.
+void SidebarCustomizationDialogTest::keyboardReachesEveryControl_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("nothing selected") << QString();
+    QTest::newRow("second card selected") << kAudio;
+}
+
+void SidebarCustomizationDialogTest::keyboardReachesEveryControl()
+{
+    QFETCH(QString, selected);
+    DialogWithCards fixture(selected);
+    QSignalSpy moreFeatures(&fixture.dialog, &SidebarCustomizationDialog::NewFeatureRequested);
+    fixture.dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&fixture.dialog));
+    QCOMPARE(QApplication::focusWidget(), fixture.Button(kWebcam));
+
+    QStringList visited;
+    for (int step = 0; step < 4; ++step)
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"audioCapturingFeatureButton", "newFeatureLabel", "closeButton",
+                                   "webcamCapturingFeatureButton"}));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(fixture.signalLog, QStringList{QStringLiteral("select:") + kWebcam});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("newFeatureLabel"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(moreFeatures.count(), 1);
+    QVERIFY(fixture.dialog.isVisible());
+    fixture.dialog.hide();
+}
+
+void SidebarCustomizationDialogTest::cardsSpeakForThemselves()
+{
+    DialogWithCards fixture;
+    for (const QString& id : {kWebcam, kAudio})
+    {
+        const auto* card = fixture.dialog.findChild<QWidget*>(id + QStringLiteral("FeatureFrame"));
+        const QString title = fixture.Label(id + QStringLiteral("FeatureHeader"));
+        for (QWidget* widget : {static_cast<QWidget*>(fixture.Button(id)), const_cast<QWidget*>(card)})
+        {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+            QCOMPARE(accessible->text(QAccessible::Name), title);
+            // Plain text, without the paragraph markup the label shows.
+            QVERIFY(fixture.Label(id + QStringLiteral("FeatureDescription"))
+                        .contains(accessible->text(QAccessible::Description)));
+            QVERIFY(!accessible->text(QAccessible::Description).contains(QLatin1Char('<')));
+        }
+    }
 }
 
 QTEST_MAIN(SidebarCustomizationDialogTest)

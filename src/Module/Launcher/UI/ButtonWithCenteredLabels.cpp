@@ -4,6 +4,7 @@
 #include "ZarvoWidget/Util.h"
 #include "ZarvoWidget/ZLabel.h"
 
+#include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QVariant>
 
@@ -36,6 +37,20 @@ ButtonWithCenteredLabels::ButtonWithCenteredLabels(QWidget* parent)
 }
 
 ButtonWithCenteredLabels::~ButtonWithCenteredLabels() = default;
+
+void ButtonWithCenteredLabels::focusInEvent(QFocusEvent* event)
+{
+    QPushButton::focusInEvent(event);
+    // A button group takes Tab from its other checkable buttons, as for radio buttons; these
+    // are separate choices that each need to be reached with Tab.
+    if (QButtonGroup* buttons = group())
+    {
+        for (QAbstractButton* button : buttons->buttons())
+        {
+            button->setFocusPolicy(Qt::FocusPolicy(button->focusPolicy() | Qt::TabFocus));
+        }
+    }
+}
 
 void ButtonWithCenteredLabels::SetText(const QString& text)
 {

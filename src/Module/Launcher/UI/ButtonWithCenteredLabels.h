@@ -24,6 +24,9 @@ public:
     // Shown by the text label; QAbstractButton::text() stays empty.
     void SetText(const QString& text);
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
     ZLabel* textLabel;
     ZLabel* iconLabel;

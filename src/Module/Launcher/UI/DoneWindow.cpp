@@ -46,6 +46,8 @@ DoneWindow::DoneWindow(QWidget* parent)
 
     ensurePolished();
     SetTexts();
+    // After the window flags are set: setting them drops the focus widget.
+    ui->confirmButton->setFocus(Qt::OtherFocusReason);
 
     connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->confirmButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -49,6 +49,9 @@ FeatureRequestWindow::FeatureRequestWindow(QWidget* parent)
     ui->descriptionLabel->setWordWrap(true);
     // What is sent is plain text; pasted formatting would only be thrown away.
     ui->featureRequestTextEdit->setAcceptRichText(false);
+    // Tab moves on to the send button; a request has no use for tab characters.
+    ui->featureRequestTextEdit->setTabChangesFocus(true);
+    ui->headerLabel->setWordWrap(true);
     ui->sendButton->setEnabled(false);
 
     MakeFlushLayout<QHBoxLayout>(this)->addWidget(ui->centralFrame);
@@ -63,6 +66,8 @@ FeatureRequestWindow::FeatureRequestWindow(QWidget* parent)
 
     ensurePolished();
     SetTexts();
+    // After the window flags are set: setting them drops the focus widget.
+    ui->featureRequestTextEdit->setFocus(Qt::OtherFocusReason);
 
     connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(ui->sendButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,12 +21,43 @@
 
 #include <functional>
 #include <initializer_list>
+#include <utility>
 
 namespace Zarvo::Orb::Module::Launcher::UI
 {
 namespace
 {
 constexpr char kFeatureIdProperty[] = "featureId";
+
+// Lets Enter and Space activate a widget that only knows clicks.
+class KeyActivation : public QObject
+{
+public:
+    KeyActivation(QWidget* widget, std::function<void()> activate)
+        : QObject(widget)
+        , activate(std::move(activate))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+        {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+            {
+                activate();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> activate;
+};
 } // namespace
 
 class SidebarCustomizationDialog::Impl
@@ -38,6 +70,7 @@ public:
     void UpdateButtonTexts();
     void SetHeaderAndLinkTexts();
     void Retranslate();
+    void OrderFocusChain();
 
     SidebarCustomizationDialog* q;
     ZFrame* centralFrame;
@@ -75,6 +108,8 @@ SidebarCustomizationDialog::Impl::Impl(SidebarCustomizationDialog* q)
     headerLabel->setTextFormat(Qt::RichText);
     newFeatureLabel->setTextFormat(Qt::RichText);
     newFeaturePicture->setOriginalText(QString());
+    newFeatureLabel->setFocusPolicy(Qt::StrongFocus);
+    new KeyActivation(newFeatureLabel, [q] { emit q->NewFeatureRequested(); });
 
     MakeFlushLayout<QVBoxLayout>(q)->addWidget(centralFrame);
 
@@ -121,6 +156,8 @@ void SidebarCustomizationDialog::Impl::AddCard(const std::shared_ptr<IFeature>& 
     button->setProperty(kFeatureIdProperty, id);
     description->setTextFormat(Qt::RichText);
     description->setWordWrap(true);
+    // Long translations wrap; the card grows instead of cutting them.
+    header->setWordWrap(true);
 
     auto* cardLayout = MakeFlushLayout<QVBoxLayout>(card);
     cardLayout->addWidget(picture);
@@ -139,9 +176,22 @@ void SidebarCustomizationDialog::Impl::AddCard(const std::shared_ptr<IFeature>& 
     const auto title = feature->GetText(FeatureTextRole::Title);
     const auto descriptionText = feature->GetText(FeatureTextRole::Description);
     // The getters hold the feature alive as long as the dialog may retranslate.
-    cardTextSetters.emplace_back([feature, title, header] { header->setText(title()); });
-    cardTextSetters.emplace_back([this, feature, descriptionText, description]
-                                 { description->setText(LineHeightParagraph(q->lineHeight, descriptionText())); });
+    cardTextSetters.emplace_back(
+        [feature, title, header, card, button]
+        {
+            header->setText(title());
+            // The button is the card's only keyboard stop, so it speaks for the card.
+            card->setAccessibleName(header->text());
+            button->setAccessibleName(header->text());
+        });
+    cardTextSetters.emplace_back(
+        [this, feature, descriptionText, description, card, button]
+        {
+            const QString text = descriptionText();
+            description->setText(LineHeightParagraph(q->lineHeight, text));
+            card->setAccessibleDescription(text);
+            button->setAccessibleDescription(text);
+        });
 }
 
 void SidebarCustomizationDialog::Impl::OnCardClicked(ButtonWithCenteredLabels* button, const QString& id)
@@ -180,6 +230,23 @@ void SidebarCustomizationDialog::Impl::SetHeaderAndLinkTexts()
     newFeatureLabel->setOriginalText(
         QStringLiteral("<a href=\"stub\" style=\"%1\">%2</a>")
             .arg(q->linkStyle, QCoreApplication::translate("SidebarCustomizationDialog", "I want more features")));
+}
+
+void SidebarCustomizationDialog::Impl::OrderFocusChain()
+{
+    // Visual order: the close button at the top, the cards left to right, the link below.
+    QWidget* previous = closeButton;
+    for (ButtonWithCenteredLabels* button : cardButtons)
+    {
+        QWidget::setTabOrder(previous, button);
+        previous = button;
+    }
+    QWidget::setTabOrder(previous, newFeatureLabel);
+    if (!cardButtons.empty())
+    {
+        // Not the close button: Enter or Space there would end the dialog at once.
+        cardButtons.front()->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void SidebarCustomizationDialog::Impl::Retranslate()
@@ -229,6 +296,7 @@ void SidebarCustomizationDialog::SetFeatures(const std::vector<std::shared_ptr<I
     {
         d->Retranslate();
     }
+    d->OrderFocusChain();
 }
 
 void SidebarCustomizationDialog::SelectFeature(const QString& featureId)
