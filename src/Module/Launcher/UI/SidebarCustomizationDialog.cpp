@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QVariant>
@@ -71,6 +72,7 @@ public:
     void SetHeaderAndLinkTexts();
     void Retranslate();
     void OrderFocusChain();
+    void FitHeightToTexts();
 
     SidebarCustomizationDialog* q;
     ZFrame* centralFrame;
@@ -106,6 +108,8 @@ SidebarCustomizationDialog::Impl::Impl(SidebarCustomizationDialog* q)
     newFeatureLabel = MakeNamed<ZLabel>(newFeatureFrame, QStringLiteral("newFeatureLabel"));
 
     headerLabel->setTextFormat(Qt::RichText);
+    // Long translations wrap; the window grows instead of cutting them.
+    headerLabel->setWordWrap(true);
     newFeatureLabel->setTextFormat(Qt::RichText);
     newFeaturePicture->setOriginalText(QString());
     newFeatureLabel->setFocusPolicy(Qt::StrongFocus);
@@ -249,6 +253,17 @@ void SidebarCustomizationDialog::Impl::OrderFocusChain()
     }
 }
 
+void SidebarCustomizationDialog::Impl::FitHeightToTexts()
+{
+    // Qt gives a window no minimum height for its wrapped labels (and caps the height it picks
+    // when shown), so a long translation would be cut. Measured at the narrowest width, which
+    // needs the most height.
+    QLayout* layout = q->layout();
+    layout->activate();
+    const int width = qMax(q->minimumWidth(), layout->minimumSize().width());
+    q->setMinimumHeight(qMax(q->minimumHeight(), layout->totalHeightForWidth(width)));
+}
+
 void SidebarCustomizationDialog::Impl::Retranslate()
 {
     for (const auto& setText : cardTextSetters)
@@ -257,6 +272,7 @@ void SidebarCustomizationDialog::Impl::Retranslate()
     }
     UpdateButtonTexts();
     SetHeaderAndLinkTexts();
+    FitHeightToTexts();
 }
 
 SidebarCustomizationDialog::SidebarCustomizationDialog(
