@@ -166,7 +166,8 @@ void SidebarCustomizationDialog::Impl::AddCard(const std::shared_ptr<IFeature>& 
     auto* cardLayout = MakeFlushLayout<QVBoxLayout>(card);
     cardLayout->addWidget(picture);
     cardLayout->addWidget(header);
-    cardLayout->addWidget(description);
+    // A description shorter than its neighbour's takes the spare height, so the buttons line up.
+    cardLayout->addWidget(description, 1);
     cardLayout->addWidget(button);
     cardLayout->addStretch();
     centeredFeaturesFrame->layout()->addWidget(card);
