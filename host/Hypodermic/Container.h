@@ -1,14 +1,21 @@
 #pragma once
 
+#include "Hypodermic/ActivationException.h"
+#include "Hypodermic/Behavior.h"
+#include "Hypodermic/CircularDependencyException.h"
 #include "Hypodermic/ResolutionException.h"
 
+#include <cxxabi.h>
+
 #include <cstddef>
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
 #include <typeindex>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -20,6 +27,30 @@ template <class T> class RegistrationDescriptor;
 
 namespace Detail
 {
+// Readable C++ name of T, for error messages.
+template <class T> std::string TypeName()
+{
+    const char* mangled = typeid(T).name();
+    int status = 0;
+    std::unique_ptr<char, decltype(&std::free)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                          &std::free);
+    return status == 0 && demangled ? std::string(demangled.get()) : std::string(mangled);
+}
+
+// Thrown when a type is needed while it is being built; the activation around it reports the cycle.
+class AlreadyActivating : public std::exception
+{
+public:
+    explicit AlreadyActivating(std::string message)
+        : message(std::move(message))
+    {
+    }
+    const char* what() const noexcept override { return message.c_str(); }
+
+private:
+    std::string message;
+};
+
 // Stands in for one constructor argument: converting it to std::shared_ptr<X> resolves X.
 class AutowiredArgument
 {
@@ -71,13 +102,15 @@ template <class T> Key KeyFor(const std::string& name = std::string())
 } // namespace Detail
 
 // Hands out instances of registered types. Unregistered concrete types whose constructors take only
-// std::shared_ptr arguments are built on demand, each argument resolved from this container in turn.
-// Made by ContainerBuilder::build.
+// std::shared_ptr arguments are built on demand while Behavior allows it. The order in which constructor
+// arguments are resolved is unspecified. Made by ContainerBuilder::build.
 class Container
 {
 public:
     // The last registration of T; an unregistered concrete T is built anew on every call.
-    // Throws ResolutionException when T or one of its dependencies can be neither found nor built.
+    // Throws ResolutionException when T is neither registered nor buildable, ActivationException when
+    // building it or one of its arguments fails (an empty registered instance included) and
+    // CircularDependencyException when building it needs itself.
     template <class T> std::shared_ptr<T> resolve();
 
     // The last registration of T under name, or an empty pointer when there is none.
@@ -88,12 +121,7 @@ public:
 
 private:
     friend class ContainerBuilder;
-
-    struct Frame
-    {
-        std::type_index type;
-        std::string (*name)();
-    };
+    template <class> friend class RegistrationDescriptor;
 
     explicit Container(Detail::Registry registry)
         : registry(std::move(registry))
@@ -106,13 +134,13 @@ private:
         return it == registry.end() ? nullptr : &it->second;
     }
 
-    template <class T> std::shared_ptr<T> construct();
+    // Runs build for an instance of T, turning its failures into the container's errors.
+    template <class T, class Build> std::shared_ptr<T> activate(const Build& build);
     template <class T, std::size_t... I> std::shared_ptr<T> constructWith(std::index_sequence<I...>);
-    template <class T> [[noreturn]] void fail(const std::string& reason) const;
 
     Detail::Registry registry;
-    // Types being built, outermost first: catches cycles and tells errors where they happened.
-    std::vector<Frame> underConstruction;
+    // Types being built, outermost first.
+    std::vector<std::type_index> activating;
 };
 
 template <class X> Detail::AutowiredArgument::operator std::shared_ptr<X>() const
@@ -125,11 +153,11 @@ template <class T> std::shared_ptr<T> Container::resolve()
     if (const auto* resolvers = find(Detail::KeyFor<T>()))
         return std::static_pointer_cast<T>(resolvers->back()(*this));
     if constexpr (Detail::IsAutowirable<T>)
-        return construct<T>();
-    else if constexpr (std::is_abstract_v<T>)
-        fail<T>("it is abstract and not registered");
-    else
-        fail<T>("it is not registered and has no constructor taking only std::shared_ptr arguments");
+    {
+        if (Behavior::isRuntimeRegistrationEnabled())
+            return activate<T>([this] { return constructWith<T>(std::make_index_sequence<Detail::Arity<T>()>()); });
+    }
+    throw ResolutionException("Unable to resolve " + Detail::TypeName<T>());
 }
 
 template <class T> std::shared_ptr<T> Container::resolveNamed(const std::string& name)
@@ -149,35 +177,52 @@ template <class T> std::vector<std::shared_ptr<T>> Container::resolveAll()
     return instances;
 }
 
-template <class T> std::shared_ptr<T> Container::construct()
+template <class T, class Build> std::shared_ptr<T> Container::activate(const Build& build)
 {
-    for (const auto& frame : underConstruction)
+    const std::type_index type(typeid(T));
+    for (const auto& active : activating)
     {
-        if (frame.type == typeid(T))
-            fail<T>("it depends on itself");
+        if (active == type)
+            throw Detail::AlreadyActivating("Already activating " + Detail::TypeName<T>());
     }
-    underConstruction.push_back({typeid(T), &Detail::TypeName<T>});
+    activating.push_back(type);
     struct Pop
     {
-        std::vector<Frame>& frames;
-        ~Pop() { frames.pop_back(); }
-    } pop{underConstruction};
-    return constructWith<T>(std::make_index_sequence<Detail::Arity<T>()>());
+        std::vector<std::type_index>& types;
+        ~Pop() { types.pop_back(); }
+    } pop{activating};
+
+    const std::string failure = "Unable to activate instance of type " + Detail::TypeName<T>();
+    std::shared_ptr<T> instance;
+    try
+    {
+        instance = build();
+    }
+    catch (const ActivationException&)
+    {
+        throw;
+    }
+    catch (const CircularDependencyException&)
+    {
+        throw;
+    }
+    catch (const Detail::AlreadyActivating& error)
+    {
+        throw CircularDependencyException("Circular dependency detected while activating " + Detail::TypeName<T>() +
+                                          ": " + error.what());
+    }
+    catch (const std::exception& error)
+    {
+        throw ActivationException(failure + ": " + error.what());
+    }
+    if (!instance)
+        throw ActivationException(failure);
+    return instance;
 }
 
 template <class T, std::size_t... I> std::shared_ptr<T> Container::constructWith(std::index_sequence<I...>)
 {
-    // Braces resolve the arguments left to right.
-    return std::shared_ptr<T>(new T{Detail::ArgumentAt<I>(*this)...});
-}
-
-template <class T> void Container::fail(const std::string& reason) const
-{
-    std::string message = "Cannot resolve " + Detail::TypeName<T>() + ": " + reason;
-    for (std::size_t i = 0; i < underConstruction.size(); ++i)
-        message += (i == 0 ? " (while building " : " -> ") + underConstruction[i].name();
-    if (!underConstruction.empty())
-        message += ")";
-    throw ResolutionException(message);
+    // Parentheses leave the order of the arguments' resolution to the compiler, as the real library does.
+    return std::shared_ptr<T>(new T(Detail::ArgumentAt<I>(*this)...));
 }
 } // namespace Hypodermic

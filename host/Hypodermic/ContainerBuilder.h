@@ -4,7 +4,6 @@
 #include "Hypodermic/RegistrationDescriptor.h"
 
 #include <memory>
-#include <vector>
 
 namespace Hypodermic
 {
@@ -13,6 +12,10 @@ namespace Hypodermic
 class ContainerBuilder
 {
 public:
+    ContainerBuilder() = default;
+    ContainerBuilder(const ContainerBuilder&) = delete;
+    ContainerBuilder& operator=(const ContainerBuilder&) = delete;
+
     // Registers T, built by autowiring its constructor, new for every resolution unless singleInstance().
     // Without as/named T is registered as itself.
     template <class T> RegistrationDescriptor<T>& registerType()
@@ -20,10 +23,12 @@ public:
         static_assert(Detail::IsAutowirable<T>,
                       "registerType<T>(): T must be a concrete class with a constructor taking only std::shared_ptr "
                       "arguments (at most 20)");
-        return add<T>([](Container& container) { return container.construct<T>(); }, false);
+        return add<T>([](Container& container)
+                      { return container.constructWith<T>(std::make_index_sequence<Detail::Arity<T>()>()); },
+                      false);
     }
 
-    // Registers an existing object; every resolution returns it.
+    // Registers an existing object; every resolution returns it, and resolving an empty one fails.
     template <class T> RegistrationDescriptor<T>& registerInstance(const std::shared_ptr<T>& instance)
     {
         return add<T>([instance](Container&) { return instance; }, true);
@@ -33,20 +38,16 @@ public:
     std::shared_ptr<Container> build() const
     {
         Detail::Registry registry;
-        for (const auto& descriptor : descriptors)
-            descriptor->describe(registry);
+        descriptors.describe(registry);
         return std::shared_ptr<Container>(new Container(std::move(registry)));
     }
 
 private:
     template <class T> RegistrationDescriptor<T>& add(typename RegistrationDescriptor<T>::Factory factory, bool single)
     {
-        auto descriptor = std::make_unique<RegistrationDescriptor<T>>(std::move(factory), single);
-        auto& result = *descriptor;
-        descriptors.push_back(std::move(descriptor));
-        return result;
+        return descriptors.add(std::make_unique<RegistrationDescriptor<T>>(descriptors, std::move(factory), single));
     }
 
-    std::vector<std::unique_ptr<Detail::DescriptorBase>> descriptors;
+    Detail::Descriptors descriptors;
 };
 } // namespace Hypodermic

@@ -19,38 +19,77 @@ public:
     // Adds this registration to a new container's registry.
     virtual void describe(Registry& registry) const = 0;
 };
+
+// A builder's registrations. Every chained call makes a new descriptor that takes its predecessor's place,
+// so a descriptor kept from an earlier call no longer changes what is registered.
+class Descriptors
+{
+public:
+    template <class D> D& add(std::unique_ptr<D> descriptor)
+    {
+        current.push_back(descriptor.get());
+        return keep(std::move(descriptor));
+    }
+
+    template <class D> D& replace(const DescriptorBase& previous, std::unique_ptr<D> descriptor)
+    {
+        for (auto& entry : current)
+        {
+            if (entry == &previous)
+                entry = descriptor.get();
+        }
+        return keep(std::move(descriptor));
+    }
+
+    void describe(Registry& registry) const
+    {
+        for (const auto* descriptor : current)
+            descriptor->describe(registry);
+    }
+
+private:
+    template <class D> D& keep(std::unique_ptr<D> descriptor)
+    {
+        auto& result = *descriptor;
+        owned.push_back(std::move(descriptor));
+        return result;
+    }
+
+    std::vector<std::unique_ptr<DescriptorBase>> owned;
+    std::vector<const DescriptorBase*> current;
+};
 } // namespace Detail
 
 // How one registered type is exposed (as which bases, under which names) and how long its instances live.
-// Returned by ContainerBuilder's register calls; every setter chains.
+// Returned by ContainerBuilder's register calls; every call returns a new descriptor to chain on.
 template <class T> class RegistrationDescriptor : public Detail::DescriptorBase
 {
 public:
     using Factory = std::function<std::shared_ptr<T>(Container&)>;
 
-    RegistrationDescriptor(Factory factory, bool single)
-        : factory(std::move(factory))
+    RegistrationDescriptor(Detail::Descriptors& owner, Factory factory, bool single)
+        : owner(&owner)
+        , factory(std::move(factory))
         , single(single)
     {
     }
 
     template <class TBase> RegistrationDescriptor& as() { return named<TBase>(std::string()); }
 
-    RegistrationDescriptor& asSelf() { return as<T>(); }
+    RegistrationDescriptor& asSelf() { return with({Detail::KeyFor<T>(), &Upcast<T>}); }
 
     template <class TBase> RegistrationDescriptor& named(const std::string& name)
     {
-        static_assert(std::is_convertible_v<T*, TBase*>,
-                      "as/named<TBase>(): the registered type must derive from TBase");
-        aliases.push_back({Detail::KeyFor<TBase>(name), &Upcast<TBase>});
-        return *this;
+        static_assert(std::is_base_of_v<TBase, T> && !std::is_same_v<TBase, T>, "TBase should be a base of T");
+        return with({Detail::KeyFor<TBase>(name), &Upcast<TBase>});
     }
 
     // One instance per container, built on the first resolution.
     RegistrationDescriptor& singleInstance()
     {
-        single = true;
-        return *this;
+        auto next = std::make_unique<RegistrationDescriptor>(*this);
+        next->single = true;
+        return owner->replace(*this, std::move(next));
     }
 
     void describe(Detail::Registry& registry) const override
@@ -83,13 +122,21 @@ private:
 
         std::shared_ptr<T> get(Container& container)
         {
-            if (!single)
-                return factory(container);
-            if (!instance)
-                instance = factory(container);
-            return instance;
+            if (single && instance)
+                return instance;
+            auto built = container.activate<T>([&] { return factory(container); });
+            if (single)
+                instance = built;
+            return built;
         }
     };
+
+    RegistrationDescriptor& with(Alias alias)
+    {
+        auto next = std::make_unique<RegistrationDescriptor>(*this);
+        next->aliases.push_back(std::move(alias));
+        return owner->replace(*this, std::move(next));
+    }
 
     // The resolver's void pointer must address the TBase subobject, which need not be where T starts.
     template <class TBase> static std::shared_ptr<void> Upcast(const std::shared_ptr<T>& instance)
@@ -97,6 +144,7 @@ private:
         return std::shared_ptr<TBase>(instance);
     }
 
+    Detail::Descriptors* owner;
     Factory factory;
     bool single;
     std::vector<Alias> aliases;

@@ -24,7 +24,7 @@ void RegisterService(Hypodermic::ContainerBuilder& builder, std::shared_ptr<Inte
 {
     if (!service)
         service = std::make_shared<StandIn>();
-    builder.registerInstance(service).template as<Interface>();
+    builder.registerInstance(service);
 }
 } // namespace
 

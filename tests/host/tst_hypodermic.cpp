@@ -17,7 +17,7 @@ template <class Self> struct Tracked
 {
     Tracked()
     {
-        built << QString::fromStdString(Hypodermic::Detail::TypeName<Self>()).section("::", -1);
+        built << Self::Name();
         ++alive;
     }
     Tracked(const Tracked&) = delete;
@@ -38,22 +38,26 @@ struct IFarewell
 
 struct English : Tracked<English>, IGreeter, IFarewell
 {
+    static QString Name() { return "English"; }
     std::string Greet() const override { return "hello"; }
     std::string Bye() const override { return "bye"; }
 };
 
 struct French : Tracked<French>, IGreeter
 {
+    static QString Name() { return "French"; }
     std::string Greet() const override { return "bonjour"; }
 };
 
 struct Leaf : Tracked<Leaf>
 {
+    static QString Name() { return "Leaf"; }
 };
 
 // One argument: the case where a copy constructor could compete with autowiring.
 struct Single : Tracked<Single>
 {
+    static QString Name() { return "Single"; }
     explicit Single(const std::shared_ptr<Leaf>& leaf)
         : leaf(leaf)
     {
@@ -63,6 +67,7 @@ struct Single : Tracked<Single>
 
 struct Pair : Tracked<Pair>
 {
+    static QString Name() { return "Pair"; }
     Pair(const std::shared_ptr<IGreeter>& g, const std::shared_ptr<Leaf>& l, const std::shared_ptr<Single>& s)
         : greeter(g)
         , leaf(l)
@@ -74,13 +79,21 @@ struct Pair : Tracked<Pair>
     std::shared_ptr<Single> single;
 };
 
+struct Greeted : Tracked<Greeted>
+{
+    static QString Name() { return "Greeted"; }
+    explicit Greeted(const std::shared_ptr<IGreeter>&) {}
+};
+
 template <int I> struct Part : Tracked<Part<I>>
 {
+    static QString Name() { return QStringLiteral("Part<%1>").arg(I); }
 };
 template <int I> using P = const std::shared_ptr<Part<I>>&;
 
 struct Wide : Tracked<Wide>
 {
+    static QString Name() { return "Wide"; }
     Wide(P<0>, P<1>, P<2>, P<3>, P<4>, P<5>, P<6>, P<7>, P<8>, P<9>, P<10>, P<11>, P<12>, P<13>, P<14>, P<15>, P<16>,
          P<17>, P<18>, P<19>)
     {
@@ -112,6 +125,7 @@ struct Egg
 
 struct Throwing : Tracked<Throwing>
 {
+    static QString Name() { return "Throwing"; }
     Throwing() { throw std::runtime_error("Throwing failed"); }
 };
 
@@ -120,22 +134,44 @@ struct AfterThrowing
     AfterThrowing(const std::shared_ptr<Leaf>&, const std::shared_ptr<Throwing>&) {}
 };
 
-template <class E> QString MessageOf(const std::function<void()>& call)
+using Setup = std::function<void(Hypodermic::ContainerBuilder&)>;
+using Resolution = std::function<void(Hypodermic::Container&)>;
+
+// "Resolution", "Activation" or "Circular" with the error's message, or empty when nothing was thrown.
+QStringList Failure(const std::function<void()>& call)
 {
     try
     {
         call();
     }
-    catch (const E& e)
+    catch (const Hypodermic::ResolutionException& e)
     {
-        return QString::fromStdString(e.what());
+        return {"Resolution", e.what()};
     }
-    return QString();
+    catch (const Hypodermic::ActivationException& e)
+    {
+        return {"Activation", e.what()};
+    }
+    catch (const Hypodermic::CircularDependencyException& e)
+    {
+        return {"Circular", e.what()};
+    }
+    return {};
 }
 
-using Resolution = std::function<void(Hypodermic::Container&)>;
+// Builds made by one resolution must end with the object asked for; the order of its arguments is unspecified.
+void CompareBuilt(QStringList arguments, const QString& last)
+{
+    QVERIFY(!built.isEmpty());
+    QCOMPARE(built.takeLast(), last);
+    built.sort();
+    arguments.sort();
+    QCOMPARE(built, arguments);
+    built.clear();
+}
 } // namespace
 
+Q_DECLARE_METATYPE(Setup)
 Q_DECLARE_METATYPE(Resolution)
 
 class TestHypodermic : public QObject
@@ -150,55 +186,71 @@ private slots:
     void registersUnderTheGivenAliases();
     void laterRegistrationWinsAndNamesStayApart();
     void lifetimes();
-    void autowiresLeftToRightWithHostRegistrations();
-    void failsNamingTheType_data();
-    void failsNamingTheType();
-    void propagatesConstructorExceptions();
+    void autowiresWithHostRegistrations();
+    void runtimeRegistrationCanBeTurnedOff();
+    void failsByKindNamingTheType_data();
+    void failsByKindNamingTheType();
+    void wrapsConstructorExceptions();
 };
 
 void TestHypodermic::registersUnderTheGivenAliases_data()
 {
+    QTest::addColumn<Setup>("registration");
     QTest::addColumn<bool>("asGreeter");
     QTest::addColumn<bool>("asFarewell");
     QTest::addColumn<bool>("asSelf");
-    QTest::newRow("no alias: itself") << false << false << false;
-    QTest::newRow("greeter only") << true << false << false;
-    QTest::newRow("second base and self") << false << true << true;
+    QTest::addColumn<bool>("single");
+    QTest::newRow("no alias: itself") << Setup([](auto& b) { b.template registerType<English>().singleInstance(); })
+                                      << false << false << false << true;
+    QTest::newRow("greeter only")
+        << Setup([](auto& b) { b.template registerType<English>().singleInstance().template as<IGreeter>(); }) << true
+        << false << false << true;
+    QTest::newRow("second base and self")
+        << Setup([](auto& b) { b.template registerType<English>().template as<IFarewell>().asSelf().singleInstance(); })
+        << false << true << true << true;
+    // Each call hands out a new descriptor: what is called on an earlier one after that is lost.
+    QTest::newRow("kept descriptor") << Setup(
+                                            [](auto& b)
+                                            {
+                                                auto& kept = b.template registerType<English>();
+                                                kept.template as<IGreeter>();
+                                                kept.singleInstance();
+                                            })
+                                     << true << false << false << false;
 }
 
 void TestHypodermic::registersUnderTheGivenAliases()
 {
+    QFETCH(Setup, registration);
     QFETCH(bool, asGreeter);
     QFETCH(bool, asFarewell);
     QFETCH(bool, asSelf);
+    QFETCH(bool, single);
 
     Hypodermic::ContainerBuilder builder;
-    auto& registration = builder.registerType<English>().singleInstance();
-    if (asGreeter)
-        registration.as<IGreeter>();
-    if (asFarewell)
-        registration.as<IFarewell>();
-    if (asSelf)
-        registration.asSelf();
+    registration(builder);
     const auto container = builder.build();
 
-    std::shared_ptr<English> single;
+    std::shared_ptr<English> first;
     if (asGreeter)
-        single = std::dynamic_pointer_cast<English>(container->resolve<IGreeter>());
+    {
+        first = std::dynamic_pointer_cast<English>(container->resolve<IGreeter>());
+        QCOMPARE(std::dynamic_pointer_cast<English>(container->resolve<IGreeter>()) == first, single);
+    }
     else
         QVERIFY_EXCEPTION_THROWN(container->resolve<IGreeter>(), Hypodermic::ResolutionException);
     if (asFarewell)
     {
         // Second base: the pointer must be adjusted to its subobject.
         QCOMPARE(container->resolve<IFarewell>()->Bye(), std::string("bye"));
-        single = std::dynamic_pointer_cast<English>(container->resolve<IFarewell>());
+        first = std::dynamic_pointer_cast<English>(container->resolve<IFarewell>());
     }
-    QCOMPARE(bool(single), asGreeter || asFarewell);
+    QCOMPARE(bool(first), asGreeter || asFarewell);
     // Without aliases a type is registered as itself; with aliases only asSelf adds itself.
     const bool selfRegistered = asSelf || (!asGreeter && !asFarewell);
     const auto self = container->resolve<English>();
     QCOMPARE(container->resolve<English>() == self, selfRegistered);
-    QCOMPARE(single && self == single, single && selfRegistered);
+    QCOMPARE(first && self == first, first && selfRegistered);
 }
 
 void TestHypodermic::laterRegistrationWinsAndNamesStayApart()
@@ -235,16 +287,13 @@ void TestHypodermic::lifetimes()
     const auto english = std::make_shared<English>();
     Hypodermic::ContainerBuilder instanceBuilder;
     instanceBuilder.registerInstance(english).as<IFarewell>().asSelf();
-    // An empty instance stays empty rather than being replaced by a built one.
-    instanceBuilder.registerInstance(std::shared_ptr<Leaf>());
     const auto instances = instanceBuilder.build();
     QCOMPARE(instances->resolve<English>(), english);
     QCOMPARE(instances->resolve<IFarewell>()->Bye(), std::string("bye"));
-    QVERIFY(!instances->resolve<Leaf>());
     QCOMPARE(built, QStringList({"Leaf", "Leaf", "Leaf", "Leaf", "English"}));
 }
 
-void TestHypodermic::autowiresLeftToRightWithHostRegistrations()
+void TestHypodermic::autowiresWithHostRegistrations()
 {
     Hypodermic::ContainerBuilder builder;
     const auto french = std::make_shared<French>();
@@ -255,52 +304,87 @@ void TestHypodermic::autowiresLeftToRightWithHostRegistrations()
 
     // Unregistered types are built anew each time; a single instance among their arguments is shared.
     const auto first = container->resolve<Pair>();
+    CompareBuilt({"Leaf", "Leaf", "Single"}, "Pair");
     const auto second = container->resolve<Pair>();
+    CompareBuilt({"Leaf"}, "Pair");
     QVERIFY(first != second);
     QCOMPARE(first->greeter->Greet(), std::string("bonjour"));
     QCOMPARE(first->single, second->single);
     QVERIFY(first->single->leaf && first->single->leaf != first->leaf);
-    QCOMPARE(built, QStringList({"Leaf", "Leaf", "Single", "Pair", "Leaf", "Pair"}));
 
-    built.clear();
     QVERIFY(container->resolve<Wide>());
-    QStringList expected;
+    QStringList parts;
     for (int i = 0; i < 20; ++i)
-        expected << QStringLiteral("Part<%1>").arg(i);
-    QCOMPARE(built, expected << "Wide");
+        parts << QStringLiteral("Part<%1>").arg(i);
+    CompareBuilt(parts, "Wide");
 }
 
-void TestHypodermic::failsNamingTheType_data()
+void TestHypodermic::runtimeRegistrationCanBeTurnedOff()
 {
+    Hypodermic::ContainerBuilder builder;
+    builder.registerType<Single>();
+    const auto container = builder.build();
+    Hypodermic::Behavior::configureRuntimeRegistration(false);
+    const QStringList offLeaf = Failure([&] { container->resolve<Leaf>(); });
+    const QStringList offSingle = Failure([&] { container->resolve<Single>(); });
+    Hypodermic::Behavior::configureRuntimeRegistration(true);
+
+    QCOMPARE(offLeaf.value(0), QStringLiteral("Resolution"));
+    // Registered, but its argument is not.
+    QCOMPARE(offSingle.value(0), QStringLiteral("Activation"));
+    QVERIFY(container->resolve<Single>()->leaf);
+}
+
+void TestHypodermic::failsByKindNamingTheType_data()
+{
+    QTest::addColumn<Setup>("setup");
     QTest::addColumn<Resolution>("resolve");
-    QTest::addColumn<QStringList>("fragments");
+    QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("abstract") << Resolution([](Hypodermic::Container& c) { c.resolve<IGreeter>(); })
-                              << QStringList({"Cannot resolve (anonymous namespace)::IGreeter", "abstract"});
-    QTest::newRow("nested") << Resolution([](Hypodermic::Container& c) { c.resolve<Pair>(); })
-                            << QStringList({"IGreeter", "(while building (anonymous namespace)::Pair)"});
-    QTest::newRow("21 arguments") << Resolution([](Hypodermic::Container& c) { c.resolve<TooWide>(); })
-                                  << QStringList({"TooWide", "shared_ptr"});
-    QTest::newRow("not a pointer") << Resolution([](Hypodermic::Container& c) { c.resolve<NeedsNumber>(); })
-                                   << QStringList({"NeedsNumber", "shared_ptr"});
-    QTest::newRow("cycle") << Resolution([](Hypodermic::Container& c) { c.resolve<Chicken>(); })
-                           << QStringList({"Chicken: it depends on itself", "Chicken -> "});
+    const Setup none = [](Hypodermic::ContainerBuilder&) {
+    };
+    const Setup emptyLeaf = [](auto& b)
+    {
+        b.registerInstance(std::shared_ptr<Leaf>());
+    };
+    QTest::newRow("abstract") << none << Resolution([](auto& c) { c.template resolve<IGreeter>(); })
+                              << QStringList({"Resolution", "Unable to resolve", "IGreeter"});
+    QTest::newRow("argument") << none << Resolution([](auto& c) { c.template resolve<Greeted>(); })
+                              << QStringList({"Activation", "Unable to activate instance of type", "Greeted",
+                                              "Unable to resolve", "IGreeter"});
+    QTest::newRow("21 arguments") << none << Resolution([](auto& c) { c.template resolve<TooWide>(); })
+                                  << QStringList({"Resolution", "Unable to resolve", "TooWide"});
+    QTest::newRow("not a pointer") << none << Resolution([](auto& c) { c.template resolve<NeedsNumber>(); })
+                                   << QStringList({"Resolution", "Unable to resolve", "NeedsNumber"});
+    QTest::newRow("cycle") << none << Resolution([](auto& c) { c.template resolve<Chicken>(); })
+                           << QStringList({"Circular", "Already activating", "Chicken"});
+    QTest::newRow("empty instance") << emptyLeaf << Resolution([](auto& c) { c.template resolve<Leaf>(); })
+                                    << QStringList({"Activation", "Unable to activate instance of type", "Leaf"});
+    // The constructor never sees an empty argument.
+    QTest::newRow("empty instance as argument")
+        << emptyLeaf << Resolution([](auto& c) { c.template resolve<Single>(); })
+        << QStringList({"Activation", "Unable to activate instance of type", "Leaf"});
 }
 
-void TestHypodermic::failsNamingTheType()
+void TestHypodermic::failsByKindNamingTheType()
 {
+    QFETCH(Setup, setup);
     QFETCH(Resolution, resolve);
-    QFETCH(QStringList, fragments);
+    QFETCH(QStringList, expected);
 
-    const auto container = Hypodermic::ContainerBuilder().build();
-    const QString message = MessageOf<Hypodermic::ResolutionException>([&] { resolve(*container); });
-    for (const auto& fragment : fragments)
-        QVERIFY2(message.contains(fragment), qPrintable(message));
+    Hypodermic::ContainerBuilder builder;
+    setup(builder);
+    const auto container = builder.build();
+    const QStringList failure = Failure([&] { resolve(*container); });
+    QCOMPARE(failure.value(0), expected.takeFirst());
+    for (const auto& fragment : expected)
+        QVERIFY2(failure.value(1).contains(fragment), qPrintable(failure.value(1)));
+    QCOMPARE(built, QStringList());
     // A failure leaves nothing behind that changes the next attempt.
-    QCOMPARE(MessageOf<Hypodermic::ResolutionException>([&] { resolve(*container); }), message);
+    QCOMPARE(Failure([&] { resolve(*container); }), failure);
 }
 
-void TestHypodermic::propagatesConstructorExceptions()
+void TestHypodermic::wrapsConstructorExceptions()
 {
     Hypodermic::ContainerBuilder builder;
     builder.registerType<Throwing>().singleInstance();
@@ -308,11 +392,13 @@ void TestHypodermic::propagatesConstructorExceptions()
 
     for (int attempt = 0; attempt < 2; ++attempt)
     {
-        QCOMPARE(MessageOf<std::runtime_error>([&] { container->resolve<AfterThrowing>(); }),
-                 QStringLiteral("Throwing failed"));
+        const QStringList failure = Failure([&] { container->resolve<AfterThrowing>(); });
+        QCOMPARE(failure.value(0), QStringLiteral("Activation"));
+        QVERIFY2(failure.value(1).contains("Throwing") && failure.value(1).contains("Throwing failed"),
+                 qPrintable(failure.value(1)));
     }
-    // The single instance is retried, and the argument built before the failure was released (see cleanup).
-    QCOMPARE(built, QStringList({"Leaf", "Throwing", "Leaf", "Throwing"}));
+    // The single instance is retried; an argument built before the failure was released (see cleanup).
+    QCOMPARE(built.count("Throwing"), 2);
 }
 
 QTEST_GUILESS_MAIN(TestHypodermic)

@@ -1,10 +1,11 @@
-// Registration into the host's container: what a host resolves, how often it is built, what
-// an empty service does, and the same through the loaded library's C entry point.
+// Registration into the host's container: what a host resolves, how often it is built and what
+// an empty service does.
 
 #include "common/HostFixture.h"
 
 #include "CallRecord/CallRecord.h"
 #include "Interfaces/IShowActiveWindow.h"
+#include "Module/Launcher/Controller.h"
 #include "Module/Launcher/Factory.h"
 #include "Module/Launcher/IModule.h"
 #include "Module/Launcher/UI/LauncherActions.h"
@@ -12,12 +13,12 @@
 #include "OrbUiActionsController/ActionsController.h"
 #include "OrbUiMenu/CommonActions.h"
 
-#include <QLibrary>
 #include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
 #include <stdexcept>
+#include <tuple>
 
 using namespace LauncherTest;
 using namespace Zarvo::Orb;
@@ -93,32 +94,45 @@ private slots:
 
     void emptyService_data()
     {
-        // Each row registers one service empty, overriding the host's.
-        QTest::addColumn<int>("service");
-        QTest::newRow("statistics manager, held by the factory") << 0;
-        QTest::newRow("links opener, held by both") << 1;
-        QTest::newRow("hotkey guard") << 2;
-        QTest::newRow("stimulus handler") << 3;
-        QTest::newRow("tutorial manager") << 4;
-        QTest::newRow("feedback controller, after the panel's services") << 5;
+        // The container never hands out an empty service, so these build the factory or the
+        // controller directly with the argument at that index empty.
+        QTest::addColumn<int>("factoryArgument");
+        QTest::addColumn<int>("controllerArgument");
+        QTest::newRow("factory: statistics manager") << 3 << -1;
+        QTest::newRow("factory: links opener") << 5 << -1;
+        QTest::newRow("controller: factory") << -1 << 0;
+        QTest::newRow("controller: hotkey guard") << -1 << 4;
+        QTest::newRow("controller: stimulus handler") << -1 << 8;
+        QTest::newRow("controller: tutorial manager") << -1 << 14;
+        QTest::newRow("controller: feedback controller, after the panel's services") << -1 << 16;
     }
 
     void emptyService()
     {
-        QFETCH(int, service);
-        const RegisterModule empty[] = {
-            [](auto& builder) { builder.registerInstance(std::shared_ptr<Tracking::IStatisticsManager>()); },
-            [](auto& builder) { builder.registerInstance(std::shared_ptr<Zarvo::App::ILinksOpener>()); },
-            [](auto& builder) { builder.registerInstance(std::shared_ptr<GlobalHotkeyGuard>()); },
-            [](auto& builder) { builder.registerInstance(std::shared_ptr<IExternalStimulusHandler>()); },
-            [](auto& builder) { builder.registerInstance(std::shared_ptr<Service::Tutorial::ITutorialManager>()); },
-            [](auto& builder) { builder.registerInstance(std::shared_ptr<Service::Feedback::IFeedbackController>()); },
-        };
-        HostFixture host(Registration::SingleInstances, HostFixture::DefaultModule(), empty[service]);
+        QFETCH(int, factoryArgument);
+        QFETCH(int, controllerArgument);
+        using Module::Launcher::Controller;
+        using Module::Launcher::Factory;
+        HostFixture host(Registration::SingleInstances);
+        auto factoryArguments = std::make_tuple(host.customization, host.lookAndFeel, host.Resolve<ProductSettings>(),
+                                                host.statistics, host.settings, host.links);
+        auto controllerArguments = std::make_tuple(
+            host.Resolve<Factory>(), host.Resolve<ProductSettings>(), host.Resolve<HotkeySettings>(),
+            host.Resolve<GlobalHotkeyManager>(), host.Resolve<GlobalHotkeyGuard>(), host.Resolve<PathsSettings>(),
+            host.Resolve<UI::ParentProvider>(), host.Resolve<UI::WindowPositionHelper>(), host.stimulus,
+            host.Resolve<UI::MainMenuBar>(), host.Resolve<UI::CaptureTrayIcon>(),
+            host.Resolve<UI::CaptureTrayIconBlocker>(), host.Resolve<UI::CaptureDockMenu>(),
+            host.Resolve<UI::AudioComponentInstallHelper>(), host.tutorials, host.settings, host.feedback, host.links);
+        ResetAt(factoryArguments, factoryArgument);
+        ResetAt(controllerArguments, controllerArgument);
+        CallRecord::Clear();
         try
         {
-            host.ResolveLauncher();
-            QFAIL("resolved with an empty service");
+            if (factoryArgument >= 0)
+                std::apply([](const auto&... arguments) { Factory factory(arguments...); }, factoryArguments);
+            else
+                std::apply([](const auto&... arguments) { Controller controller(arguments...); }, controllerArguments);
+            QFAIL("built with an empty service");
         }
         catch (const std::logic_error& error)
         {
@@ -129,26 +143,16 @@ private slots:
         host.Resolve<HotkeySettings>()->SetGlobalHotkeyTakeScreenshot("Ctrl+8");
     }
 
-    void loadedLibraryRegistersTheLauncher()
+private:
+    template <class Tuple> static void ResetAt(Tuple& arguments, int index)
     {
-        QLibrary library(ORB_MODULE_LIBRARY_PATH);
-        using Entry = void (*)(Hypodermic::ContainerBuilder*);
-        const auto entry = reinterpret_cast<Entry>(library.resolve("OrbModuleLauncher_RegisterModuleIoC"));
-        QVERIFY2(entry, qPrintable(library.errorString()));
-
-        HostFixture host(Registration::SingleInstances,
-                         [entry](Hypodermic::ContainerBuilder& builder) { entry(&builder); });
-        auto launcher = host.ResolveLauncher();
-        QVERIFY(launcher.module && launcher.sidebar);
-        RecordingHandler handler;
-        launcher.module->SetHandler(&handler);
-        launcher.module->Activate();
-        QVERIFY(launcher.sidebar->isVisible());
-        host.Resolve<GlobalHotkeyManager>()->Fire("webCameraCaptureStartStop");
-        FindAction(launcher.trayMenu, "ActionOpenLibraryFiles")->trigger();
-        QCOMPARE(handler.Calls(), QStringList({"StartWebCameraRecord", "OpenLibraryFiles"}));
-        launcher.module->Deactivate();
-        QVERIFY(!launcher.sidebar->isVisible());
+        std::apply(
+            [index](auto&... argument)
+            {
+                int i = 0;
+                ((i++ == index ? argument.reset() : void()), ...);
+            },
+            arguments);
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <exception>
 #include <typeinfo>
 
 int main()
@@ -21,7 +22,7 @@ int main()
         std::puts("the launcher resolved without the host's services");
         return 1;
     }
-    catch (const Hypodermic::ResolutionException& error)
+    catch (const std::exception& error)
     {
         std::printf("launcher registered; resolving it without host services says: %s\n", error.what());
     }
