@@ -2,7 +2,7 @@
 
 namespace Zarvo::Orb::Module::Launcher
 {
-class Feature::Impl
+class Q_DECL_HIDDEN Feature::Impl
 {
 public:
     QString id;

@@ -25,7 +25,7 @@ std::shared_ptr<IFeature> MakeFeature(const char* id, IHandler* handler, void (I
 }
 } // namespace
 
-class FeatureFactory::Impl
+class Q_DECL_HIDDEN FeatureFactory::Impl
 {
 public:
     IHandler* handler = nullptr;

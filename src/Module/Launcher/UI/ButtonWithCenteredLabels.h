@@ -1,7 +1,5 @@
 #pragma once
 
-#include "OrbModuleLauncherExport.h"
-
 #include <QPushButton>
 
 class ZLabel;
@@ -14,7 +12,7 @@ inline constexpr char kButtonIconLabelName[] = "IconLabel";
 // A push button showing an icon label and a text label side by side, centred as a
 // pair. The labels are children the style sheet can draw separately; the button's
 // checked state is mirrored into the "checked" property so their rules follow it.
-class ORB_MODULE_LAUNCHER_EXPORT ButtonWithCenteredLabels : public QPushButton
+class ButtonWithCenteredLabels : public QPushButton
 {
     Q_OBJECT
 public:

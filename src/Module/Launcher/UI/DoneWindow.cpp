@@ -12,7 +12,7 @@
 
 namespace Zarvo::Orb::Module::Launcher::UI
 {
-struct DoneWindow::Widgets
+struct Q_DECL_HIDDEN DoneWindow::Widgets
 {
     ZFrame* centralFrame;
     ZFrame* closeButtonFrame;

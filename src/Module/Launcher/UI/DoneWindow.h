@@ -1,7 +1,5 @@
 #pragma once
 
-#include "OrbModuleLauncherExport.h"
-
 #include <QDialog>
 
 #include <memory>
@@ -9,7 +7,7 @@
 namespace Zarvo::Orb::Module::Launcher::UI
 {
 // Thanks the user after a feature request was sent; its Close button accepts it.
-class ORB_MODULE_LAUNCHER_EXPORT DoneWindow : public QDialog
+class DoneWindow : public QDialog
 {
     Q_OBJECT
     // Line height in percent of the description paragraph, set by the style sheet.

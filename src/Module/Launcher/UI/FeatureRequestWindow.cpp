@@ -18,7 +18,7 @@ namespace
 constexpr int kMaxRequestLength = 2000;
 }
 
-struct FeatureRequestWindow::Widgets
+struct Q_DECL_HIDDEN FeatureRequestWindow::Widgets
 {
     ZFrame* centralFrame;
     ZFrame* closeButtonFrame;

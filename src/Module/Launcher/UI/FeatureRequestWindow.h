@@ -1,7 +1,5 @@
 #pragma once
 
-#include "OrbModuleLauncherExport.h"
-
 #include <QDialog>
 
 #include <memory>
@@ -10,7 +8,7 @@ namespace Zarvo::Orb::Module::Launcher::UI
 {
 // Asks the user what feature is missing. Send accepts the window and is enabled only
 // for 1 to 2000 characters; the caller reads the text with GetText() afterwards.
-class ORB_MODULE_LAUNCHER_EXPORT FeatureRequestWindow : public QDialog
+class FeatureRequestWindow : public QDialog
 {
     Q_OBJECT
     // Line height in percent of the description paragraph, set by the style sheet.

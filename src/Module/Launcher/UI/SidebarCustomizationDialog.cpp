@@ -61,7 +61,7 @@ private:
 };
 } // namespace
 
-class SidebarCustomizationDialog::Impl
+class Q_DECL_HIDDEN SidebarCustomizationDialog::Impl
 {
 public:
     explicit Impl(SidebarCustomizationDialog* q);

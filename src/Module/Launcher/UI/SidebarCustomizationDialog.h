@@ -1,7 +1,5 @@
 #pragma once
 
-#include "OrbModuleLauncherExport.h"
-
 #include <QDialog>
 
 #include <memory>
@@ -22,7 +20,7 @@ namespace Zarvo::Orb::Module::Launcher::UI
 // Lets the user pick or remove the feature of the sidebar's additional slot: one
 // card per feature with a Select/Remove button, plus a link asking for more
 // features. Reports choices through signals and never changes the sidebar itself.
-class ORB_MODULE_LAUNCHER_EXPORT SidebarCustomizationDialog : public QDialog
+class SidebarCustomizationDialog : public QDialog
 {
     Q_OBJECT
     // Inline CSS of the "more features" link, set by the style sheet.

@@ -52,7 +52,7 @@ struct TooltipUpdater
 };
 } // namespace SidebarDetail
 
-class Sidebar::Impl
+class Q_DECL_HIDDEN Sidebar::Impl
 {
 public:
     Impl(Sidebar* q, const std::shared_ptr<Zarvo::Orb::UI::ActionsController::ActionsController>& actionsController,

@@ -19,7 +19,7 @@ inline constexpr char kPlusFeature[] = "plusFeature";
 
 // The panel's widgets, built in code. The Qt parent tree owns them; this object keeps
 // pointers, the texts that must survive a retranslation and the feature button lists.
-class Sidebar::UI
+class Q_DECL_HIDDEN Sidebar::UI
 {
 public:
     explicit UI(QMainWindow* window);
