@@ -1,6 +1,14 @@
 #include "Module/Launcher/RegisterModuleIoC.h"
 
+// The container keeps process-wide settings (run-time registration, logging) in function-local
+// statics, and its code instantiated here runs inside the host's resolutions. Hidden, those statics
+// would be the module's own copies and the host's settings would not reach them; declared with
+// default visibility (this is the only unit that includes the container) they are unified with
+// the host's by the dynamic linker. Instantiations for the module's hidden types stay hidden.
+#pragma GCC visibility push(default)
 #include "Hypodermic/Hypodermic.h"
+#pragma GCC visibility pop
+
 #include "Module/Launcher/Controller.h"
 #include "Module/Launcher/Factory.h"
 #include "Module/Launcher/IModule.h"
