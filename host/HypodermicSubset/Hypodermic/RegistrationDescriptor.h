@@ -2,8 +2,10 @@
 
 #include "Hypodermic/Container.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -20,8 +22,8 @@ public:
     virtual void describe(Registry& registry) const = 0;
 };
 
-// A builder's registrations. Every chained call makes a new descriptor that takes its predecessor's place,
-// so a descriptor kept from an earlier call no longer changes what is registered.
+// A builder's registrations. Every chained call makes a new descriptor that takes its predecessor's place.
+// The real library destroys the predecessor, so using a kept descriptor is refused here rather than ignored.
 class Descriptors
 {
 public:
@@ -33,11 +35,11 @@ public:
 
     template <class D> D& replace(const DescriptorBase& previous, std::unique_ptr<D> descriptor)
     {
-        for (auto& entry : current)
-        {
-            if (entry == &previous)
-                entry = descriptor.get();
-        }
+        const auto entry = std::find(current.begin(), current.end(), &previous);
+        if (entry == current.end())
+            throw std::logic_error("Hypodermic: registration descriptor used after a later call replaced it; chain "
+                                   "the calls instead of keeping a descriptor");
+        *entry = descriptor.get();
         return keep(std::move(descriptor));
     }
 
