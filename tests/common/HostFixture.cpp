@@ -69,9 +69,8 @@ ResolvedLauncher HostFixture::ResolveLauncher()
     {
         if (before.contains(widget))
             continue;
-        // By name: a panel built by a loaded copy of the module has its own meta-object.
-        if (widget->inherits("Zarvo::Orb::Module::Launcher::UI::Sidebar"))
-            launcher.sidebar = static_cast<Sidebar*>(widget);
+        if (auto* sidebar = qobject_cast<Sidebar*>(widget))
+            launcher.sidebar = sidebar;
         else if (auto* menuBar = qobject_cast<QMenuBar*>(widget))
             launcher.menuBar = menuBar;
         else if (auto* menu = qobject_cast<QMenu*>(widget))
