@@ -5,6 +5,8 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QHash>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -40,6 +42,20 @@ QPushButton* Button(const QWidget* panel, const char* name)
 {
     return panel->findChild<QPushButton*>(QLatin1String(name));
 }
+
+// Under the style sheet's style, which hands every polish of a widget down to it.
+class PolishCounter : public QProxyStyle
+{
+public:
+    using QProxyStyle::polish;
+    void polish(QWidget* widget) override
+    {
+        ++counts[widget];
+        QProxyStyle::polish(widget);
+    }
+
+    QHash<const QWidget*, int> counts;
+};
 } // namespace
 
 class tst_Sidebar : public QObject
@@ -50,6 +66,8 @@ private slots:
     void initTestCase()
     {
         qRegisterMetaType<Sidebar::CloseReason>();
+        polishes = new PolishCounter;
+        QApplication::setStyle(polishes);
         UseSidebarStyleSheet();
         // The first settings holder of a run turns a stored Hidden back into the last visible
         // state; spend that here so every test sees the stored state as it is.
@@ -57,6 +75,11 @@ private slots:
         services.MakeSidebar();
     }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+private:
+    PolishCounter* polishes = nullptr;
+
+private slots:
 
     void emptyServiceIsRejected()
     {
@@ -135,6 +158,91 @@ private slots:
         QVERIFY(at("mainFeatureFrame").y() < at("additionalFeatureFrame").y());
         QCOMPARE(at("closeButton").x() < at("settingsButton").x(), mirrored);
         QCOMPARE(at("tailButtonFrame").x() > at("bodyFrame").x(), mirrored);
+    }
+
+    // Edge and state changes are where the panel's style cost lies: one re-polish per widget at
+    // most, and no style sheet on a widget (that would re-parse it for each).
+    void styleChangeRepolishesEachWidgetOnce_data()
+    {
+        QTest::addColumn<bool>("dragToLeft");
+        QTest::addColumn<QRect>("geometry");
+        QTest::addColumn<QString>("edgeText");
+        QTest::addColumn<QString>("stateText");
+
+        QTest::newRow("edge") << true << QRect(0, 150, 64, 300) << "Left"
+                              << "Maximized";
+        QTest::newRow("state") << false << QRect(784, 150, 16, 120) << "Right"
+                               << "Compacted";
+    }
+    void styleChangeRepolishesEachWidgetOnce()
+    {
+        QFETCH(bool, dragToLeft);
+        QFETCH(QRect, geometry);
+        QFETCH(QString, edgeText);
+        QFETCH(QString, stateText);
+
+        Services services;
+        services.StorePosition(QPoint(736, 150));
+        services.settings->SetString(Key("sidebar_additional_feature_id"), "audioCapturing");
+        auto panel = services.MakeSidebar();
+        panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        panel->SetAdditionalFeatures({MakeFeature("webcamCapturing").feature, MakeFeature("audioCapturing").feature});
+        panel->SetUiState(SidebarUiState::Maximized);
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        polishes->counts.clear();
+        if (dragToLeft)
+        {
+            PressAndMove(panel.get(), QPoint(760, 300), QPoint(100, 300));
+            Release(panel.get(), QPoint(100, 300));
+        }
+        else
+        {
+            QTest::mouseClick(Button(panel.get(), "tailButton"), Qt::LeftButton);
+        }
+        QTRY_COMPARE(panel->geometry(), geometry);
+        panel->grab();
+
+        for (QWidget* widget : WholeTree(panel.get()))
+        {
+            const QByteArray name = widget->objectName().toUtf8();
+            QVERIFY2(widget->styleSheet().isEmpty(), name);
+            QCOMPARE(StyleValue(widget, "Edge"), edgeText);
+            QCOMPARE(StyleValue(widget, "State"), stateText);
+            // Once: every widget's values changed, so each needs its new look.
+            QVERIFY2(polishes->counts.value(widget) == 1,
+                     name + " polished " + QByteArray::number(polishes->counts.value(widget)));
+        }
+    }
+
+    // Feature buttons made after start carry the values at once; the style sheet sizes the
+    // stored additional tile by them before any edge or state change.
+    void featureButtonsStyledFromTheStart()
+    {
+        const QString sheet = qApp->styleSheet();
+        const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
+        qApp->setStyleSheet(sheet + QStringLiteral("#Sidebar QPushButton[Edge=\"Left\"][State=\"Compacted\"] {"
+                                                   " min-width: 6px; max-width: 6px; }"));
+        Services services;
+        services.settings->SetInt(Key("sidebar_screen_edge"), 1);
+        services.settings->SetInt(Key("sidebar_ui_state"), 1);
+        services.StorePosition(QPoint(0, 150));
+        services.settings->SetString(Key("sidebar_additional_feature_id"), "audioCapturing");
+        auto panel = services.MakeSidebar();
+        panel->SetUiState(SidebarUiState::Compacted);
+        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        panel->SetAdditionalFeatures({MakeFeature("webcamCapturing").feature, MakeFeature("audioCapturing").feature});
+
+        for (QWidget* widget : WholeTree(panel.get()))
+        {
+            QCOMPARE(StyleValue(widget, "Edge"), QStringLiteral("Left"));
+            QCOMPARE(StyleValue(widget, "State"), QStringLiteral("Compacted"));
+        }
+        QPushButton* audio = Button(panel.get(), "audioCapturingFeatureButton");
+        audio->ensurePolished();
+        QCOMPARE(audio->maximumWidth(), 6);
     }
 
     void restoresStoredState_data()

@@ -107,15 +107,16 @@ private slots:
         QCOMPARE(tooltip("audioCapturing"), QStringLiteral("Mic ()"));
         QCOMPARE(tooltip("capturing"), QStringLiteral("Rec"));
 
-        // A first entry refreshes nothing; a changed one refreshes every button that had an entry
-        // when it was made, with its current text, and never the others.
+        // A first entry refreshes nothing; a changed one refreshes its own button, if that had an
+        // entry when it was made, with its current text, and never the others.
         shotText = QStringLiteral("Snap");
         panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("F10"));
-        QCOMPARE(tooltip("screenshotting"), QStringLiteral("Shot (Ctrl+1)"));
         panel->SetFeatureHotkeyById(QStringLiteral("audioCapturing"), QStringLiteral("F8"));
-        QCOMPARE(tooltip("screenshotting"), QStringLiteral("Snap (Ctrl+1)"));
+        QCOMPARE(tooltip("screenshotting"), QStringLiteral("Shot (Ctrl+1)"));
         QCOMPARE(tooltip("audioCapturing"), QStringLiteral("Mic (F8)"));
         QCOMPARE(tooltip("capturing"), QStringLiteral("Rec"));
+        panel->SetFeatureHotkeyById(QStringLiteral("screenshotting"), QStringLiteral("Ctrl+2"));
+        QCOMPARE(tooltip("screenshotting"), QStringLiteral("Snap (Ctrl+2)"));
     }
 
     // Hovered while the user works in another window, a button shows its tooltip with the

@@ -135,12 +135,15 @@ void Sidebar::SetFeatureHotkeyById(const QString& featureId, const QString& hotk
 {
     const bool known = d->hotkeysById.count(featureId) != 0;
     d->hotkeysById[featureId] = hotkeyText;
-    if (known)
+    if (!known)
     {
-        for (const auto& [id, updater] : d->hotkeyTooltipUpdaters)
-        {
-            updater.update();
-        }
+        return;
+    }
+    // Only this feature's tooltip shows the changed text.
+    const auto updater = d->hotkeyTooltipUpdaters.find(featureId);
+    if (updater != d->hotkeyTooltipUpdaters.end())
+    {
+        updater->second.update();
     }
 }
 

@@ -133,6 +133,8 @@ void Sidebar::Impl::PlaceAtDefaultPosition()
 
 void Sidebar::Impl::RestoreFromSettings()
 {
+    // The state is taken first so that the edge's style pass already uses it.
+    uiState = settings.ReadUiState();
     const ScreenEdge storedEdge = settings.ReadScreenEdge();
     if (storedEdge != None && storedEdge != screenEdge)
     {
@@ -141,7 +143,6 @@ void Sidebar::Impl::RestoreFromSettings()
     const QPoint storedPosition = settings.ReadPosition();
     QScreen* screen = QGuiApplication::screenAt(storedPosition);
 
-    uiState = settings.ReadUiState();
     // A hidden panel takes the size it will be shown in, so that the edge found from its stored
     // position is the one it was docked to.
     const SidebarUiState shapeState = uiState == Hidden ? settings.ReadLastVisibleUiState() : uiState;

@@ -37,8 +37,8 @@ Sidebar::Impl::Impl(Sidebar* q,
                     const std::shared_ptr<Zarvo::App::ICustomizationManager>& customizationManager,
                     const std::shared_ptr<Zarvo::App::ILinksOpener>& linksOpener)
     : q(q)
-    , ui(std::make_unique<Sidebar::UI>(q))
     , settings(settingsManager)
+    , ui(std::make_unique<Sidebar::UI>(q, settings.ReadScreenEdge(), settings.ReadUiState()))
     , actionsController(actionsController)
     , customizationManager(customizationManager)
     , linksOpener(linksOpener)
@@ -121,6 +121,7 @@ void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureT
     QWidget* parent =
         type != Main ? static_cast<QWidget*>(ui->additionalFeatureStack) : static_cast<QWidget*>(ui->mainFeatureFrame);
     auto* button = new QPushButton(parent);
+    ui->GiveStyleValues(button);
     button->setObjectName(QStringLiteral("featureButton"));
     const QString id = feature->GetId();
     button->setObjectName(id + QStringLiteral("FeatureButton"));

@@ -94,8 +94,9 @@ public:
     void SaveSettings();
 
     Sidebar* q;
-    std::unique_ptr<Sidebar::UI> ui;
+    // Before the widgets: they are made with the stored edge and state.
     SidebarSettings settings;
+    std::unique_ptr<Sidebar::UI> ui;
     NotNull<Zarvo::Orb::UI::ActionsController::ActionsController> actionsController;
     NotNull<Zarvo::App::ICustomizationManager> customizationManager;
     NotNull<Zarvo::App::ILinksOpener> linksOpener;

@@ -42,6 +42,26 @@ QBoxLayout* MakeBox(Qt::Orientation orientation, QWidget* frame)
     return layout;
 }
 
+QString EdgeText(ScreenEdge edge)
+{
+    switch (edge)
+    {
+    case Left:
+        return QStringLiteral("Left");
+    case Top:
+        return QStringLiteral("Top");
+    case Bottom:
+        return QStringLiteral("Bottom");
+    default:
+        return QStringLiteral("Right");
+    }
+}
+
+QString StateText(SidebarUiState state)
+{
+    return state == Compacted ? QStringLiteral("Compacted") : QStringLiteral("Maximized");
+}
+
 void AddCentred(QBoxLayout* layout, QWidget* widget)
 {
     layout->addStretch(0);
@@ -50,8 +70,10 @@ void AddCentred(QBoxLayout* layout, QWidget* widget)
 }
 } // namespace
 
-Sidebar::UI::UI(QMainWindow* window)
+Sidebar::UI::UI(QMainWindow* window, ScreenEdge edge, SidebarUiState state)
     : window(window)
+    , edgeText(EdgeText(edge))
+    , stateText(StateText(state))
 {
     mainFrame = MakeNamed<ZFrame>("mainFrame", window, Qt::WindowFlags());
     tailAndBodyFrame = MakeNamed<ZFrame>("tailAndBodyFrame", mainFrame, Qt::WindowFlags());
@@ -68,11 +90,17 @@ Sidebar::UI::UI(QMainWindow* window)
     plusButton = MakeNamed<QPushButton>("plusButton", additionalFeatureStack);
     triangleButton = MakeNamed<QPushButton>("triangleButton", additionalFeatureFrame);
 
-    additionalFeatureStack->addWidget(plusButton);
     triangleButton->setVisible(false);
+    for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>())
+    {
+        GiveStyleValues(widget);
+    }
 
     BuildLayoutForEdge(Right);
     window->setCentralWidget(mainFrame);
+    // The stack shows, and so polishes, its first page: only once the page sits in its final
+    // parent, as moving a polished widget re-polishes it.
+    additionalFeatureStack->addWidget(plusButton);
     RetranslateUiTexts();
 }
 
@@ -136,30 +164,25 @@ void Sidebar::UI::ClearLayouts()
 
 void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
 {
-    QString edgeText = QStringLiteral("Right");
-    switch (edge)
-    {
-    case Left:
-        edgeText = QStringLiteral("Left");
-        break;
-    case Top:
-        edgeText = QStringLiteral("Top");
-        break;
-    case Bottom:
-        edgeText = QStringLiteral("Bottom");
-        break;
-    default:
-        break;
-    }
+    edgeText = EdgeText(edge);
+    stateText = StateText(state);
     const bool compacted = state == Compacted;
-    const QString stateText = compacted ? QStringLiteral("Compacted") : QStringLiteral("Maximized");
 
-    QList<QWidget*> widgets{window};
-    widgets += window->findChildren<QWidget*>();
-    for (QWidget* widget : widgets)
+    // A re-polish is where the style sheet's cost lies: one per widget whose values change,
+    // none for the others, and none before a widget's first polish, which reads the values anyway.
+    for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>())
     {
+        if (widget->property("Edge").toString() == edgeText && widget->property("State").toString() == stateText)
+        {
+            continue;
+        }
+        if (!widget->testAttribute(Qt::WA_WState_Polished))
+        {
+            GiveStyleValues(widget);
+            continue;
+        }
+        widget->setProperty("State", stateText);
         Zarvo::Util::ApplyWidgetStyle(widget, edgeText, "Edge");
-        Zarvo::Util::ApplyWidgetStyle(widget, stateText, "State");
     }
 
     QPushButton* button = tailButton;
@@ -170,6 +193,12 @@ void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
         button->setAccessibleName(button->toolTip());
     };
     tailTooltipSetter();
+}
+
+void Sidebar::UI::GiveStyleValues(QWidget* widget) const
+{
+    widget->setProperty("Edge", edgeText);
+    widget->setProperty("State", stateText);
 }
 
 void Sidebar::UI::RetranslateUiTexts()

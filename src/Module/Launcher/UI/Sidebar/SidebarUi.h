@@ -10,6 +10,7 @@
 class QMainWindow;
 class QPushButton;
 class QStackedWidget;
+class QWidget;
 class ZFrame;
 
 namespace Zarvo::Orb::Module::Launcher::UI
@@ -22,11 +23,15 @@ inline constexpr char kPlusFeature[] = "plusFeature";
 class Q_DECL_HIDDEN Sidebar::UI
 {
 public:
-    explicit UI(QMainWindow* window);
+    // The widgets are made carrying the style values of this edge and state.
+    UI(QMainWindow* window, ScreenEdge edge, SidebarUiState state);
 
     void BuildLayoutForEdge(ScreenEdge edge);
     void ClearLayouts();
+    // Gives every panel widget the values and re-polishes only those whose values change.
     void ApplySidebarStyles(ScreenEdge edge, SidebarUiState state);
+    // For a widget made after construction: the current values before its first polish.
+    void GiveStyleValues(QWidget* widget) const;
     void RetranslateUiTexts();
     void SetSettingsHotkeyText(const QString& text);
 
@@ -53,6 +58,8 @@ public:
 
     QStackedWidget* additionalFeatureStack = nullptr;
 
+    QString edgeText;
+    QString stateText;
     QString settingsHotkeyText;
     std::function<void()> tailTooltipSetter;
     std::vector<QPushButton*> mainFeatureButtons;
