@@ -1,25 +1,34 @@
-// What the launcher panel costs beyond the Qt work it cannot avoid. Each panel benchmark has a
-// baseline doing the same widget work with bare Qt in the same process; the figures that matter
-// are the ratios printed at the end, not the absolute times of this machine.
+// What the launcher panel costs beside bare Qt doing the same widget work (BarePanel), both in
+// this process, run alternately inside every iteration and timed apart with the thread's CPU
+// clock and the wall clock. Before timing, each operation is checked to leave both windows in
+// the same geometry, properties and tooltips. The ratios printed at the end are the figures;
+// under valgrind --tool=callgrind each side of each iteration is also dumped on its own (see
+// bench/callgrind-ratios.sh).
 
-#include "CallRecord/CallRecord.h"
+#include "BarePanel.h"
+
+#include "Hypodermic/ContainerBuilder.h"
 #include "Module/Launcher/FeatureFactory.h"
-#include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/IHandler.h"
+#include "Module/Launcher/IModule.h"
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
 #include "OrbUiActionsController/ActionsController.h"
 #include "OrbUiMenu/CommonActions.h"
+#include "StandIns/HostRegistration.h"
 #include "StandIns/StandIns.h"
 
+#include <QAnimationDriver>
 #include <QApplication>
-#include <QFrame>
-#include <QMainWindow>
+#include <QDataStream>
+#include <QFile>
+#include <QLibrary>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QStackedWidget>
-#include <QStyle>
-#include <QVBoxLayout>
 
 #include <benchmark/benchmark.h>
+#include <valgrind/callgrind.h>
 
+#include <ctime>
 #include <iomanip>
 #include <iostream>
 #include <map>
@@ -31,17 +40,206 @@ using namespace Zarvo::Orb::Module::Launcher;
 using UI::Sidebar;
 using UI::SidebarUiState;
 
-const char* const kStyleSheet = R"(
-#Sidebar {
-    qproperty-verticalLauncherMaximumWidth: 64; qproperty-verticalLauncherMinimumWidth: 22;
-    qproperty-verticalLauncherMaximumHeight: 300; qproperty-verticalLauncherMinimumHeight: 110;
-    qproperty-horizontalLauncherMaximumWidth: 300; qproperty-horizontalLauncherMinimumWidth: 110;
-    qproperty-horizontalLauncherMaximumHeight: 64; qproperty-horizontalLauncherMinimumHeight: 22;
+const char* const kSheetNames[] = {"demo", "24 blocks", "240 blocks", "2400 blocks"};
+const int kGeneratedBlocks[] = {0, 24, 240, 2400};
+
+// The demo's sizes, so that every sheet docks the panel the same way.
+const char* const kSizeBlock = R"(Zarvo--Orb--Module--Launcher--UI--Sidebar {
+    min-width: 1px; min-height: 1px;
+    qproperty-verticalLauncherMaximumWidth: 64; qproperty-verticalLauncherMaximumHeight: 252;
+    qproperty-verticalLauncherMinimumWidth: 22; qproperty-verticalLauncherMinimumHeight: 110;
+    qproperty-horizontalLauncherMaximumWidth: 252; qproperty-horizontalLauncherMaximumHeight: 64;
+    qproperty-horizontalLauncherMinimumWidth: 110; qproperty-horizontalLauncherMinimumHeight: 22;
 }
-QPushButton { min-width: 8px; min-height: 8px; border: none; }
-QPushButton[State="Compacted"] { background: #333; }
-QPushButton[Edge="Left"] { background: #444; }
 )";
+
+// Blocks keyed onto the panel's own type, object names and values, in four selector shapes.
+QString GeneratedSheet(int blocks)
+{
+    static const char* const names[] = {"mainFrame",
+                                        "tailAndBodyFrame",
+                                        "tailButtonFrame",
+                                        "bodyFrame",
+                                        "bodyContentFrame",
+                                        "smallButtonsFrame",
+                                        "mainFeatureFrame",
+                                        "additionalFeatureFrame",
+                                        "additionalFeatureStack",
+                                        "tailButton",
+                                        "settingsButton",
+                                        "closeButton",
+                                        "plusButton",
+                                        "triangleButton",
+                                        "screenshottingFeatureButton",
+                                        "capturingFeatureButton",
+                                        "webcamCapturingFeatureButton",
+                                        "audioCapturingFeatureButton"};
+    static const char* const edges[] = {"Left", "Top", "Right", "Bottom"};
+    static const char* const states[] = {"Maximized", "Compacted"};
+    const QString type = QStringLiteral("Zarvo--Orb--Module--Launcher--UI--Sidebar");
+    QString sheet = QString::fromLatin1(kSizeBlock);
+    for (int i = 1; i < blocks; ++i)
+    {
+        const QString name = QLatin1String(names[i % 18]);
+        const QString edge = QLatin1String(edges[(i / 18) % 4]);
+        const QString state = QLatin1String(states[(i / 72) % 2]);
+        QString selector;
+        switch ((i / 144) % 4)
+        {
+        case 0:
+            selector = QStringLiteral("%1 #mainFrame #%2[Edge=\"%3\"][State=\"%4\"]").arg(type, name, edge, state);
+            break;
+        case 1:
+            selector = QStringLiteral("%1 #%2[Edge=\"%3\"]").arg(type, name, edge);
+            break;
+        case 2:
+            selector = QStringLiteral("%1 #%2[State=\"%3\"]:hover").arg(type, name, state);
+            break;
+        default:
+            selector = QStringLiteral("#%1[Edge=\"%2\"][State=\"%3\"]").arg(name, edge, state);
+            break;
+        }
+        sheet += QStringLiteral("%1 { background-color: #%2; border: 1px solid #%3; border-radius: 3px; }\n")
+                     .arg(selector)
+                     .arg(0x101010 + i * 37 % 0xEFEFEF, 6, 16, QLatin1Char('0'))
+                     .arg(0x202020 + i * 91 % 0xDFDFDF, 6, 16, QLatin1Char('0'));
+    }
+    return sheet;
+}
+
+void UseSheet(int index)
+{
+    static int current = -1;
+    if (index == current)
+    {
+        return;
+    }
+    current = index;
+    if (kGeneratedBlocks[index] == 0)
+    {
+        QFile file(QStringLiteral(ORB_BENCH_DEMO_SHEET));
+        file.open(QIODevice::ReadOnly);
+        qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+    }
+    else
+    {
+        qApp->setStyleSheet(GeneratedSheet(kGeneratedBlocks[index]));
+    }
+}
+
+// Animations advance only when told, so a state change runs to its end without waiting.
+class SteppedAnimationDriver : public QAnimationDriver
+{
+public:
+    qint64 elapsed() const override { return now; }
+    // Qt starts an animation's timers through queued calls, and the animation takes its start
+    // time at its first tick: three rounds take any animation started before to its end.
+    void Finish()
+    {
+        for (int round = 0; round < 3; ++round)
+        {
+            QCoreApplication::sendPostedEvents();
+            now += 1000;
+            advance();
+        }
+    }
+
+private:
+    qint64 now = 0;
+};
+SteppedAnimationDriver* animationDriver = nullptr;
+
+double ThreadCpuSeconds()
+{
+    timespec time{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &time);
+    return double(time.tv_sec) + double(time.tv_nsec) * 1e-9;
+}
+
+double WallSeconds()
+{
+    timespec time{};
+    clock_gettime(CLOCK_MONOTONIC, &time);
+    return double(time.tv_sec) + double(time.tv_nsec) * 1e-9;
+}
+
+// Times one side of an iteration; under callgrind it also dumps that side's instructions.
+struct SideTimes
+{
+    double cpu = 0;
+    double wall = 0;
+
+    template <class Work> void Run(const std::string& label, const Work& work)
+    {
+        CALLGRIND_ZERO_STATS;
+        const double cpuStart = ThreadCpuSeconds();
+        const double wallStart = WallSeconds();
+        work();
+        cpu += ThreadCpuSeconds() - cpuStart;
+        wall += WallSeconds() - wallStart;
+        CALLGRIND_DUMP_STATS_AT(label.c_str());
+    }
+};
+
+void Render(QWidget* window)
+{
+    QCoreApplication::processEvents();
+    benchmark::DoNotOptimize(window->grab());
+}
+
+void SendMouse(QWidget* target, QEvent::Type type, const QPoint& global, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, target->mapFromGlobal(global), global, Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// What the widgets look like to a user, by object name: geometry, visibility, values, tooltip.
+QStringList Snapshot(QWidget* window)
+{
+    QStringList lines{QStringLiteral("window %1,%2 %3x%4")
+                          .arg(window->x())
+                          .arg(window->y())
+                          .arg(window->width())
+                          .arg(window->height())};
+    for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>())
+    {
+        // Where a hidden widget would be is no part of the look.
+        const bool shown = widget->isVisibleTo(window);
+        const QRect r = shown ? QRect(widget->mapTo(window, QPoint()), widget->size()) : QRect();
+        lines << QStringLiteral("%1 %2,%3 %4x%5 %6 %7 %8 %9")
+                     .arg(widget->objectName())
+                     .arg(r.x())
+                     .arg(r.y())
+                     .arg(r.width())
+                     .arg(r.height())
+                     .arg(shown ? QStringLiteral("shown") : QStringLiteral("hidden"))
+                     .arg(widget->property("Edge").toString(), widget->property("State").toString(), widget->toolTip());
+    }
+    lines.sort();
+    return lines;
+}
+
+bool SameLook(benchmark::State& state, QWidget* panel, QWidget* bare)
+{
+    const QStringList a = Snapshot(panel);
+    const QStringList b = Snapshot(bare);
+    if (a == b)
+    {
+        return true;
+    }
+    for (int i = 0; i < qMax(a.size(), b.size()); ++i)
+    {
+        if (a.value(i) != b.value(i))
+        {
+            state.SkipWithError(
+                qPrintable(QStringLiteral("panel and bare differ: [%1] vs [%2]").arg(a.value(i), b.value(i))));
+            break;
+        }
+    }
+    return false;
+}
+
+const QPoint kRightPosition(800 - 64, 150);
 
 struct Host
 {
@@ -59,151 +257,388 @@ struct Host
         actions->CreateActions(Zarvo::Orb::UI::Action::GetCommonActionParameters());
     }
 
-    std::unique_ptr<Sidebar> MakePanel() const
+    // The panel as the controller sets it up and first shows it: on the right, expanded,
+    // audio recording in the additional slot.
+    std::unique_ptr<Sidebar> MakeShownPanel() const
     {
+        settings->SetInt("Orb/Sidebar/sidebar_screen_edge", 3);
+        settings->SetInt("Orb/Sidebar/sidebar_ui_state", 0);
+        settings->SetString("Orb/Sidebar/sidebar_additional_feature_id", "audioCapturing");
+        QByteArray position;
+        QDataStream stream(&position, QIODevice::WriteOnly);
+        stream.setVersion(QDataStream::Qt_5_11);
+        stream << qint32(kRightPosition.x()) << qint32(kRightPosition.y());
+        settings->SetBytes("Orb/Sidebar/sidebar_position", std::vector<uint8_t>(position.begin(), position.end()));
         auto panel = std::make_unique<Sidebar>(actions, settings, customization, links, nullptr);
-        FeatureFactory features(nullptr);
         for (const auto* id : {"capturing", "audioCapturing", "webcamCapturing", "screenshotting"})
         {
-            panel->SetFeatureHotkeyById(id, QStringLiteral("Ctrl+Shift+R"));
+            panel->SetFeatureHotkeyById(QLatin1String(id), QStringLiteral("Ctrl+Shift+R"));
         }
+        FeatureFactory features(nullptr);
         panel->SetMainFeatures({features.GetScreenshottingFeature(), features.GetCapturingFeature()});
         panel->SetAdditionalFeatures({features.GetWebcamCapturingFeature(), features.GetAudioCapturingFeature()});
+        panel->SetUiState(SidebarUiState::Maximized);
         return panel;
     }
 };
 
-// The same widgets as the panel (frames, buttons, a stack) in plain layouts.
-std::unique_ptr<QMainWindow> MakeBareWindow()
+QMap<QString, QString> Tooltips(QWidget* window)
 {
-    auto window = std::make_unique<QMainWindow>();
-    window->setObjectName(QStringLiteral("bareWindow"));
-    auto* central = new QFrame(window.get());
-    auto* layout = new QVBoxLayout(central);
-    for (int frame = 0; frame < 7; ++frame)
+    QMap<QString, QString> tooltips;
+    for (QWidget* widget : window->findChildren<QWidget*>())
     {
-        auto* child = new QFrame(central);
-        new QVBoxLayout(child);
-        layout->addWidget(child);
+        if (!widget->toolTip().isEmpty())
+        {
+            tooltips.insert(widget->objectName(), widget->toolTip());
+        }
     }
-    for (int button = 0; button < 6; ++button)
-    {
-        layout->addWidget(new QPushButton(central));
-    }
-    auto* stack = new QStackedWidget(central);
-    for (int page = 0; page < 3; ++page)
-    {
-        stack->addWidget(new QPushButton(stack));
-    }
-    layout->addWidget(stack);
-    window->setCentralWidget(central);
-    window->ensurePolished();
-    return window;
+    return tooltips;
 }
 
-void ClearRecordEvery(benchmark::State& state, int iterations)
+std::unique_ptr<Bench::BarePanel> MakeShownBare(const QMap<QString, QString>& tooltips, const QRect& geometry)
 {
-    if (state.iterations() % iterations == 0)
+    auto bare = std::make_unique<Bench::BarePanel>(
+        3, false, QStringList{QStringLiteral("screenshotting"), QStringLiteral("capturing")},
+        QStringList{QStringLiteral("webcamCapturing"), QStringLiteral("audioCapturing")},
+        QStringLiteral("audioCapturing"), tooltips);
+    bare->Show(geometry);
+    return bare;
+}
+
+void Drain()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::string Label(const char* side, const benchmark::State& state, const char* op)
+{
+    return std::string(side) + ' ' + op + ' ' + kSheetNames[state.range(0)];
+}
+
+void Report(benchmark::State& state, const SideTimes& panel, const SideTimes& bare)
+{
+    using benchmark::Counter;
+    state.counters["panel_cpu_us"] = Counter(panel.cpu * 1e6, Counter::kAvgIterations);
+    state.counters["bare_cpu_us"] = Counter(bare.cpu * 1e6, Counter::kAvgIterations);
+    state.counters["panel_wall_us"] = Counter(panel.wall * 1e6, Counter::kAvgIterations);
+    state.counters["bare_wall_us"] = Counter(bare.wall * 1e6, Counter::kAvgIterations);
+    state.SetLabel(kSheetNames[state.range(0)]);
+}
+
+// Alternates which side goes first, so neither always finds the caches warmed by the other.
+template <class PanelWork, class BareWork>
+void Interleave(benchmark::State& state, const char* op, SideTimes& panel, SideTimes& bare, const PanelWork& panelWork,
+                const BareWork& bareWork)
+{
+    const std::string panelLabel = Label("panel", state, op);
+    const std::string bareLabel = Label("bare", state, op);
+    bool panelFirst = true;
+    for (auto _ : state)
     {
-        Zarvo::Host::CallRecord::Clear();
+        if (panelFirst)
+        {
+            panel.Run(panelLabel, panelWork);
+            bare.Run(bareLabel, bareWork);
+        }
+        else
+        {
+            bare.Run(bareLabel, bareWork);
+            panel.Run(panelLabel, panelWork);
+        }
+        panelFirst = !panelFirst;
     }
 }
 
-void BM_PanelConstruction(benchmark::State& state)
+void BM_Construct(benchmark::State& state)
 {
+    UseSheet(int(state.range(0)));
     Host host;
-    for (auto _ : state)
+    auto reference = host.MakeShownPanel();
+    Render(reference.get());
+    const QMap<QString, QString> tooltips = Tooltips(reference.get());
+    const QRect docked = reference->geometry();
     {
-        auto panel = host.MakePanel();
-        benchmark::DoNotOptimize(panel.get());
-        ClearRecordEvery(state, 64);
+        auto bare = MakeShownBare(tooltips, docked);
+        Render(bare->Window());
+        if (!SameLook(state, reference.get(), bare->Window()))
+        {
+            return;
+        }
     }
+    reference.reset();
+    Drain();
+
+    SideTimes panelTimes;
+    SideTimes bareTimes;
+    std::unique_ptr<Sidebar> panel;
+    std::unique_ptr<Bench::BarePanel> bare;
+    Interleave(
+        state, "construct", panelTimes, bareTimes,
+        [&]
+        {
+            panel.reset();
+            Drain();
+            panel = host.MakeShownPanel();
+            Render(panel.get());
+        },
+        [&]
+        {
+            bare.reset();
+            Drain();
+            bare = MakeShownBare(tooltips, docked);
+            Render(bare->Window());
+        });
+    Report(state, panelTimes, bareTimes);
 }
 
-void BM_BaselineConstruction(benchmark::State& state)
+// A drag from the right edge to the left one and back, with snap, relayout and render.
+void BM_EdgeChange(benchmark::State& state)
 {
-    for (auto _ : state)
-    {
-        auto window = MakeBareWindow();
-        benchmark::DoNotOptimize(window.get());
-    }
-}
-
-// A state switch writes the style values to every widget and re-polishes each.
-void BM_PanelStateSwitch(benchmark::State& state)
-{
+    UseSheet(int(state.range(0)));
     Host host;
-    auto panel = host.MakePanel();
-    bool compacted = false;
-    for (auto _ : state)
+    auto panel = host.MakeShownPanel();
+    Render(panel.get());
+    auto bare = MakeShownBare(Tooltips(panel.get()), panel->geometry());
+    Render(bare->Window());
+
+    bool toLeft = true;
+    QRect docked[2];
+    const auto dragPanel = [&]
     {
-        compacted = !compacted;
+        const QPoint grab = panel->geometry().center();
+        const QPoint drop(toLeft ? 100 : 700, grab.y());
+        SendMouse(panel.get(), QEvent::MouseButtonPress, grab, Qt::LeftButton);
+        SendMouse(panel.get(), QEvent::MouseMove, drop, Qt::LeftButton);
+        SendMouse(panel.get(), QEvent::MouseButtonRelease, drop, Qt::NoButton);
+        Render(panel.get());
+    };
+    const auto dragBare = [&]
+    {
+        QRect dropped = bare->Window()->geometry();
+        dropped.moveCenter(QPoint(toLeft ? 100 : 700, dropped.center().y()));
+        bare->ChangeEdge(toLeft ? 1 : 3, dropped, docked[toLeft ? 0 : 1]);
+        Render(bare->Window());
+    };
+    for (int round = 0; round < 2; ++round)
+    {
+        dragPanel();
+        docked[toLeft ? 0 : 1] = panel->geometry();
+        dragBare();
+        if (!SameLook(state, panel.get(), bare->Window()))
+        {
+            return;
+        }
+        toLeft = !toLeft;
+    }
+
+    SideTimes panelTimes;
+    SideTimes bareTimes;
+    bool panelMoved = false;
+    bool bareMoved = false;
+    // Each side flips its own edge once per iteration.
+    Interleave(
+        state, "edge", panelTimes, bareTimes,
+        [&]
+        {
+            toLeft = !panelMoved;
+            dragPanel();
+            panelMoved = !panelMoved;
+        },
+        [&]
+        {
+            toLeft = !bareMoved;
+            dragBare();
+            bareMoved = !bareMoved;
+        });
+    Report(state, panelTimes, bareTimes);
+}
+
+// Compact and expand in turn, the geometry animation driven to its end, then render.
+void BM_StateChange(benchmark::State& state)
+{
+    UseSheet(int(state.range(0)));
+    Host host;
+    auto panel = host.MakeShownPanel();
+    Render(panel.get());
+    auto bare = MakeShownBare(Tooltips(panel.get()), panel->geometry());
+    Render(bare->Window());
+
+    QRect targets[2];
+    const auto statePanel = [&](bool compacted)
+    {
         panel->SetUiState(compacted ? SidebarUiState::Compacted : SidebarUiState::Maximized);
-        ClearRecordEvery(state, 256);
-    }
-}
-
-void BM_BaselineRepolish(benchmark::State& state)
-{
-    auto window = MakeBareWindow();
-    bool compacted = false;
-    for (auto _ : state)
+        animationDriver->Finish();
+        Render(panel.get());
+    };
+    const auto stateBare = [&](bool compacted)
     {
-        compacted = !compacted;
-        const auto value = compacted ? QStringLiteral("Compacted") : QStringLiteral("Maximized");
-        auto widgets = window->findChildren<QWidget*>();
-        widgets.prepend(window.get());
-        for (auto* widget : widgets)
+        bare->ChangeState(compacted, targets[compacted ? 1 : 0]);
+        animationDriver->Finish();
+
+        Render(bare->Window());
+    };
+    targets[0] = panel->geometry();
+    for (const bool compacted : {true, false})
+    {
+        statePanel(compacted);
+        targets[compacted ? 1 : 0] = panel->geometry();
+        stateBare(compacted);
+
+        if (!SameLook(state, panel.get(), bare->Window()))
         {
-            widget->setProperty("State", value);
-            widget->style()->unpolish(widget);
-            widget->style()->polish(widget);
+            return;
         }
     }
+
+    SideTimes panelTimes;
+    SideTimes bareTimes;
+    bool panelCompacted = false;
+    bool bareCompacted = false;
+    Interleave(
+        state, "state", panelTimes, bareTimes,
+        [&]
+        {
+            panelCompacted = !panelCompacted;
+            statePanel(panelCompacted);
+        },
+        [&]
+        {
+            bareCompacted = !bareCompacted;
+            stateBare(bareCompacted);
+        });
+    Report(state, panelTimes, bareTimes);
 }
 
-// A hotkey change re-reads every feature button's translated tooltip.
-void BM_PanelHotkeyChange(benchmark::State& state)
+// A new hotkey for one feature: bare Qt sets that one tooltip.
+void BM_HotkeyChange(benchmark::State& state)
 {
+    UseSheet(int(state.range(0)));
     Host host;
-    auto panel = host.MakePanel();
-    bool alternate = false;
-    for (auto _ : state)
+    auto panel = host.MakeShownPanel();
+    auto bare = MakeShownBare(Tooltips(panel.get()), panel->geometry());
+    const QString name = QStringLiteral("capturingFeatureButton");
+    const QString prefix = panel->findChild<QWidget*>(name)->toolTip().section(QStringLiteral(" ("), 0, 0);
+    const QString hotkeys[] = {QStringLiteral("Ctrl+F9"), QStringLiteral("Ctrl+F10")};
+    panel->SetFeatureHotkeyById(QStringLiteral("capturing"), hotkeys[0]);
+    bare->SetToolTip(name, QStringLiteral("%1 (%2)").arg(prefix, hotkeys[0]));
+    if (!SameLook(state, panel.get(), bare->Window()))
     {
-        alternate = !alternate;
-        panel->SetFeatureHotkeyById(QStringLiteral("capturing"),
-                                    alternate ? QStringLiteral("Ctrl+F9") : QStringLiteral("Ctrl+F10"));
+        return;
     }
+
+    SideTimes panelTimes;
+    SideTimes bareTimes;
+    int panelTurn = 0;
+    int bareTurn = 0;
+    Interleave(
+        state, "hotkey", panelTimes, bareTimes,
+        [&] { panel->SetFeatureHotkeyById(QStringLiteral("capturing"), hotkeys[++panelTurn % 2]); },
+        [&] { bare->SetToolTip(name, QStringLiteral("%1 (%2)").arg(prefix, hotkeys[++bareTurn % 2])); });
+    Report(state, panelTimes, bareTimes);
 }
 
-void BM_BaselineTooltips(benchmark::State& state)
+class Handler : public IHandler
 {
-    QWidget parent;
-    std::vector<QPushButton*> buttons;
-    for (int button = 0; button < 4; ++button)
+public:
+    void HandleAction(const std::string&) override {}
+    void Quit() override {}
+    void StartAudioRecord() override {}
+    void StartWebCameraRecord() override {}
+    void StartRecord() override {}
+    void OpenLibraryFiles() override {}
+    void TakeScreenshot() override {}
+    void ShowSchedulerPreferences(bool) override {}
+};
+
+// The host's whole path: the module loaded from its library registers into a fresh container,
+// is resolved, given its handler and activated, and its panel rendered. Bare Qt builds, shows
+// and renders its panel.
+void BM_RegisterAndActivate(benchmark::State& state)
+{
+    UseSheet(int(state.range(0)));
+    QLibrary library(QStringLiteral(ORB_MODULE_LIBRARY_PATH));
+    using Entry = void (*)(Hypodermic::ContainerBuilder*);
+    const auto entry = reinterpret_cast<Entry>(library.resolve("OrbModuleLauncher_RegisterModuleIoC"));
+    if (!entry)
     {
-        buttons.push_back(new QPushButton(&parent));
+        state.SkipWithError(qPrintable(library.errorString()));
+        return;
     }
-    bool alternate = false;
-    for (auto _ : state)
+    Handler handler;
+    Host host;
+    QMap<QString, QString> tooltips;
+    QRect docked;
     {
-        alternate = !alternate;
-        const auto hotkey = alternate ? QStringLiteral("Ctrl+F9") : QStringLiteral("Ctrl+F10");
-        for (auto* button : buttons)
+        auto reference = host.MakeShownPanel();
+        tooltips = Tooltips(reference.get());
+        docked = reference->geometry();
+    }
+    Drain();
+
+    SideTimes panelTimes;
+    SideTimes bareTimes;
+    std::shared_ptr<Hypodermic::Container> container;
+    std::shared_ptr<Zarvo::Orb::Module::IModule> module;
+    std::unique_ptr<Bench::BarePanel> bare;
+    const auto dropModule = [&]
+    {
+        if (module)
         {
-            button->setToolTip(QStringLiteral("%1 (%2)").arg(QStringLiteral("Record the screen"), hotkey));
+            module->Deactivate();
         }
+        module.reset();
+        container.reset();
+        Drain();
+    };
+    Interleave(
+        state, "activate", panelTimes, bareTimes,
+        [&]
+        {
+            dropModule();
+            Hypodermic::ContainerBuilder builder;
+            Zarvo::Host::HostServices services;
+            services.settings = std::make_shared<Zarvo::Host::InMemoryApplicationSettingsManager>();
+            Zarvo::Host::RegisterHost(builder, services, Zarvo::Host::HostClasses::SingleInstances);
+            entry(&builder);
+            container = builder.build();
+            module = container->resolveNamed<Zarvo::Orb::Module::IModule>(typeid(IModule).name());
+            module->SetHandler(&handler);
+            module->Activate();
+            for (QWidget* window : QApplication::topLevelWidgets())
+            {
+                if (window->objectName() == QLatin1String("Sidebar") && window->isVisible())
+                {
+                    Render(window);
+                }
+            }
+        },
+        [&]
+        {
+            bare.reset();
+            Drain();
+            bare = MakeShownBare(tooltips, docked);
+            Render(bare->Window());
+        });
+    dropModule();
+    Report(state, panelTimes, bareTimes);
+}
+
+// Fixed iterations (ORB_BENCH_ITERATIONS) keep runs under callgrind short and comparable.
+void Configure(benchmark::internal::Benchmark* benchmark, int sheets)
+{
+    benchmark->Unit(benchmark::kMicrosecond)->ArgName("sheet");
+    for (int sheet = 0; sheet < sheets; ++sheet)
+    {
+        benchmark->Arg(sheet);
+    }
+    if (const int iterations = qEnvironmentVariableIntValue("ORB_BENCH_ITERATIONS"))
+    {
+        benchmark->Iterations(iterations);
     }
 }
 
-BENCHMARK(BM_PanelConstruction)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BaselineConstruction)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PanelStateSwitch)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BaselineRepolish)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PanelHotkeyChange)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BaselineTooltips)->Unit(benchmark::kMicrosecond);
-
-// Prints the usual table, then each panel figure as a multiple of its baseline.
+// The usual table, then each operation's panel cost as a multiple of bare Qt.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -214,7 +649,7 @@ public:
         {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
             {
-                cpuTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
+                rows.push_back({run.benchmark_name(), run.report_label, run.counters});
             }
         }
     }
@@ -222,26 +657,43 @@ public:
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        const std::pair<const char*, const char*> pairs[] = {
-            {"BM_PanelConstruction", "BM_BaselineConstruction"},
-            {"BM_PanelStateSwitch", "BM_BaselineRepolish"},
-            {"BM_PanelHotkeyChange", "BM_BaselineTooltips"},
-        };
-        std::cout << "\nPanel cost as a multiple of bare Qt doing the same widget work (CPU time):\n";
-        for (const auto& [panel, baseline] : pairs)
+        std::cout << "\nPanel as a multiple of bare Qt doing the same widget work (interleaved):\n"
+                  << std::left << std::setw(40) << "operation" << std::setw(12) << "sheet" << std::right
+                  << std::setw(10) << "CPU" << std::setw(10) << "wall" << std::setw(14) << "panel us" << std::setw(14)
+                  << "bare us" << '\n';
+        std::map<std::string, double> construct;
+        for (const auto& row : rows)
         {
-            const auto p = cpuTimes.find(panel);
-            const auto b = cpuTimes.find(baseline);
-            if (p != cpuTimes.end() && b != cpuTimes.end() && b->second > 0)
+            const double panelCpu = row.counters.at("panel_cpu_us");
+            const double bareCpu = row.counters.at("bare_cpu_us");
+            const double panelWall = row.counters.at("panel_wall_us");
+            const double bareWall = row.counters.at("bare_wall_us");
+            std::cout << std::left << std::setw(40) << row.name << std::setw(12) << row.label << std::right
+                      << std::fixed << std::setprecision(2) << std::setw(9) << panelCpu / bareCpu << 'x' << std::setw(9)
+                      << panelWall / bareWall << 'x' << std::setprecision(1) << std::setw(14) << panelCpu
+                      << std::setw(14) << bareCpu << '\n';
+            if (row.name.rfind("BM_Construct", 0) == 0)
             {
-                std::cout << "  " << std::left << std::setw(24) << panel << std::fixed << std::setprecision(2)
-                          << p->second / b->second << "x  " << baseline << '\n';
+                construct["panel " + row.label] = panelCpu;
+                construct["bare " + row.label] = bareCpu;
             }
+        }
+        if (construct.count("panel 24 blocks") && construct.count("panel 2400 blocks"))
+        {
+            std::cout << std::setprecision(2) << "Construction from 24 to 2400 blocks: panel "
+                      << construct["panel 2400 blocks"] / construct["panel 24 blocks"] << "x, bare "
+                      << construct["bare 2400 blocks"] / construct["bare 24 blocks"] << "x\n";
         }
     }
 
 private:
-    std::map<std::string, double> cpuTimes;
+    struct Row
+    {
+        std::string name;
+        std::string label;
+        benchmark::UserCounters counters;
+    };
+    std::vector<Row> rows;
 };
 } // namespace
 
@@ -256,12 +708,17 @@ int main(int argc, char** argv)
                 std::cerr << message.toStdString() << '\n';
             }
         });
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-    {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    app.setStyleSheet(QString::fromLatin1(kStyleSheet));
+    SteppedAnimationDriver driver;
+    driver.install();
+    animationDriver = &driver;
+
+    Configure(benchmark::RegisterBenchmark("BM_Construct", BM_Construct), 4);
+    Configure(benchmark::RegisterBenchmark("BM_EdgeChange", BM_EdgeChange), 4);
+    Configure(benchmark::RegisterBenchmark("BM_StateChange", BM_StateChange), 4);
+    Configure(benchmark::RegisterBenchmark("BM_HotkeyChange", BM_HotkeyChange), 1);
+    Configure(benchmark::RegisterBenchmark("BM_RegisterAndActivate", BM_RegisterAndActivate), 1);
 
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
