@@ -133,12 +133,12 @@ void Sidebar::SetAdditionalFeatures(const std::vector<std::shared_ptr<IFeature>>
 
 void Sidebar::SetFeatureHotkeyById(const QString& featureId, const QString& hotkeyText)
 {
-    const bool known = d->hotkeysById.count(featureId) != 0;
-    d->hotkeysById[featureId] = hotkeyText;
-    if (!known)
+    const auto [entry, first] = d->hotkeysById.try_emplace(featureId, hotkeyText);
+    if (first)
     {
         return;
     }
+    entry->second = hotkeyText;
     // Only this feature's tooltip shows the changed text.
     const auto updater = d->hotkeyTooltipUpdaters.find(featureId);
     if (updater != d->hotkeyTooltipUpdaters.end())

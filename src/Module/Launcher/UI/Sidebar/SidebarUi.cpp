@@ -164,13 +164,20 @@ void Sidebar::UI::ClearLayouts()
 
 void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
 {
-    edgeText = EdgeText(edge);
-    stateText = StateText(state);
+    const QString newEdgeText = EdgeText(edge);
+    const QString newStateText = StateText(state);
+    // Every widget the panel makes is given the values as it is made: with the same values
+    // there is nothing to restyle.
+    const bool changed = newEdgeText != edgeText || newStateText != stateText;
+    edgeText = newEdgeText;
+    stateText = newStateText;
     const bool compacted = state == Compacted;
 
     // A re-polish is where the style sheet's cost lies: one per widget whose values change,
     // none for the others, and none before a widget's first polish, which reads the values anyway.
-    for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>())
+    const QList<QWidget*> widgets =
+        changed ? QList<QWidget*>{window} + window->findChildren<QWidget*>() : QList<QWidget*>();
+    for (QWidget* widget : widgets)
     {
         if (widget->property("Edge").toString() == edgeText && widget->property("State").toString() == stateText)
         {
