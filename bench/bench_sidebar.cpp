@@ -634,7 +634,8 @@ void BM_RegisterAndActivate(benchmark::State& state)
             dropModule();
             Hypodermic::ContainerBuilder builder;
             Zarvo::Host::HostServices services;
-            services.settings = std::make_shared<Zarvo::Host::InMemoryApplicationSettingsManager>();
+            // What the panel stored at the last start, as on every start but the first.
+            services.settings = host.settings;
             Zarvo::Host::RegisterHost(builder, services, Zarvo::Host::HostClasses::SingleInstances);
             entry(&builder);
             container = builder.build();

@@ -143,12 +143,17 @@ void Sidebar::Impl::RestoreFromSettings()
     const QPoint storedPosition = settings.ReadPosition();
     QScreen* screen = QGuiApplication::screenAt(storedPosition);
 
-    // A hidden panel takes the size it will be shown in, so that the edge found from its stored
-    // position is the one it was docked to.
-    const SidebarUiState shapeState = uiState == Hidden ? settings.ReadLastVisibleUiState() : uiState;
-    const ScreenEdge edge = screenEdge != None ? screenEdge : GetNearestScreenEdge();
-    ApplyGeometry(edge, shapeState, false);
-    ui->ApplySidebarStyles(edge, shapeState);
+    // Without a stored place on a screen, the default placement below decides edge and size;
+    // docking here first would only restyle the panel for an edge it then leaves.
+    if (screen)
+    {
+        // A hidden panel takes the size it will be shown in, so that the edge found from its
+        // stored position is the one it was docked to.
+        const SidebarUiState shapeState = uiState == Hidden ? settings.ReadLastVisibleUiState() : uiState;
+        const ScreenEdge edge = screenEdge != None ? screenEdge : GetNearestScreenEdge();
+        ApplyGeometry(edge, shapeState, false);
+        ui->ApplySidebarStyles(edge, shapeState);
+    }
 
     if (screen)
     {
