@@ -695,7 +695,7 @@ public:
     {
         ConsoleReporter::Finalize();
         std::cout << "\nPanel as a multiple of bare Qt doing the same widget work (interleaved):\n"
-                  << std::left << std::setw(40) << "operation" << std::setw(12) << "sheet" << std::right
+                  << std::left << std::setw(26) << "operation" << std::setw(17) << "sheet" << std::right
                   << std::setw(10) << "CPU" << std::setw(10) << "wall" << std::setw(14) << "panel us" << std::setw(14)
                   << "bare us" << '\n';
         std::map<std::string, double> construct;
@@ -705,10 +705,10 @@ public:
             const double bareCpu = row.counters.at("bare_cpu_us");
             const double panelWall = row.counters.at("panel_wall_us");
             const double bareWall = row.counters.at("bare_wall_us");
-            std::cout << std::left << std::setw(40) << row.name << std::setw(12) << row.label << std::right
-                      << std::fixed << std::setprecision(2) << std::setw(9) << panelCpu / bareCpu << 'x' << std::setw(9)
-                      << panelWall / bareWall << 'x' << std::setprecision(1) << std::setw(14) << panelCpu
-                      << std::setw(14) << bareCpu << '\n';
+            std::cout << std::left << std::setw(26) << row.name.substr(0, row.name.find('/')) << std::setw(17)
+                      << row.label << std::right << std::fixed << std::setprecision(2) << std::setw(9)
+                      << panelCpu / bareCpu << 'x' << std::setw(9) << panelWall / bareWall << 'x'
+                      << std::setprecision(1) << std::setw(14) << panelCpu << std::setw(14) << bareCpu << '\n';
             if (row.name.rfind("BM_Construct", 0) == 0)
             {
                 construct["panel " + row.label] = panelCpu;
