@@ -152,7 +152,8 @@ public:
             QStyle* style = widget->style();
             style->unpolish(widget);
             style->polish(widget);
-            widget->update();
+            QEvent styleChange(QEvent::StyleChange);
+            QCoreApplication::sendEvent(widget, &styleChange);
         }
     }
 

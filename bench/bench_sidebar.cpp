@@ -288,17 +288,17 @@ struct Host
         actions->CreateActions(Zarvo::Orb::UI::Action::GetCommonActionParameters());
     }
 
-    // The panel as the controller sets it up and first shows it: on the right, expanded,
-    // audio recording in the additional slot.
-    std::unique_ptr<Sidebar> MakeShownPanel() const
+    // The panel as the controller sets it up and first shows it: by default on the right,
+    // expanded, audio recording in the additional slot.
+    std::unique_ptr<Sidebar> MakeShownPanel(int edge = 3, QPoint at = kRightPosition, bool compacted = false) const
     {
-        settings->SetInt("Orb/Sidebar/sidebar_screen_edge", 3);
-        settings->SetInt("Orb/Sidebar/sidebar_ui_state", 0);
+        settings->SetInt("Orb/Sidebar/sidebar_screen_edge", edge);
+        settings->SetInt("Orb/Sidebar/sidebar_ui_state", compacted ? 1 : 0);
         settings->SetString("Orb/Sidebar/sidebar_additional_feature_id", "audioCapturing");
         QByteArray position;
         QDataStream stream(&position, QIODevice::WriteOnly);
         stream.setVersion(QDataStream::Qt_5_11);
-        stream << qint32(kRightPosition.x()) << qint32(kRightPosition.y());
+        stream << qint32(at.x()) << qint32(at.y());
         settings->SetBytes("Orb/Sidebar/sidebar_position", std::vector<uint8_t>(position.begin(), position.end()));
         auto panel = std::make_unique<Sidebar>(actions, settings, customization, links, nullptr);
         for (const auto* id : {"capturing", "audioCapturing", "webcamCapturing", "screenshotting"})
@@ -308,7 +308,7 @@ struct Host
         FeatureFactory features(nullptr);
         panel->SetMainFeatures({features.GetScreenshottingFeature(), features.GetCapturingFeature()});
         panel->SetAdditionalFeatures({features.GetWebcamCapturingFeature(), features.GetAudioCapturingFeature()});
-        panel->SetUiState(SidebarUiState::Maximized);
+        panel->SetUiState(compacted ? SidebarUiState::Compacted : SidebarUiState::Maximized);
         return panel;
     }
 };
@@ -456,7 +456,11 @@ void BM_EdgeChange(benchmark::State& state)
         dragPanel();
         docked[toLeft ? 0 : 1] = panel->geometry();
         dragBare();
-        if (!SameLook(state, panel.get(), bare->Window()))
+        // A style change must look like a panel made on that edge.
+        Host other;
+        auto fresh = other.MakeShownPanel(toLeft ? 1 : 3, panel->pos());
+        Render(fresh.get());
+        if (!SameLook(state, panel.get(), bare->Window()) || !SameLook(state, panel.get(), fresh.get()))
         {
             return;
         }
@@ -515,8 +519,14 @@ void BM_StateChange(benchmark::State& state)
         statePanel(compacted);
         targets[compacted ? 1 : 0] = panel->geometry();
         stateBare(compacted);
-
-        if (!SameLook(state, panel.get(), bare->Window()))
+        // Back expanded, it must look like a panel made expanded.
+        Host other;
+        auto fresh = compacted ? nullptr : other.MakeShownPanel(3, panel->pos());
+        if (fresh)
+        {
+            Render(fresh.get());
+        }
+        if (!SameLook(state, panel.get(), bare->Window()) || (fresh && !SameLook(state, panel.get(), fresh.get())))
         {
             return;
         }

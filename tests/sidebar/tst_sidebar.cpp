@@ -216,6 +216,44 @@ private slots:
         }
     }
 
+    // What widgets take from the style at a style change (here the body's frame width) follows
+    // the new values, so a panel dragged to an edge is laid out as one made there.
+    void edgeChangeLooksLikePanelMadeThere()
+    {
+        const QString sheet = qApp->styleSheet();
+        const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
+        qApp->setStyleSheet(sheet + QStringLiteral("#bodyFrame { border: 5px solid red; }"
+                                                   "#bodyFrame[Edge=\"Right\"] { border-right: none; }"
+                                                   "#bodyFrame[Edge=\"Left\"] { border-left: none; }"));
+        const auto shown = [](Services& services, int edge, const QPoint& at)
+        {
+            services.settings->SetInt(Key("sidebar_screen_edge"), edge);
+            services.StorePosition(at);
+            auto panel = services.MakeSidebar();
+            panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+            panel->SetUiState(SidebarUiState::Maximized);
+            return panel;
+        };
+        Services rightServices;
+        auto dragged = shown(rightServices, 3, QPoint(736, 150));
+        QVERIFY(QTest::qWaitForWindowExposed(dragged.get()));
+        PressAndMove(dragged.get(), QPoint(760, 300), QPoint(100, 300));
+        Release(dragged.get(), QPoint(100, 300));
+        Services leftServices;
+        auto made = shown(leftServices, 1, dragged->pos());
+        QVERIFY(QTest::qWaitForWindowExposed(made.get()));
+
+        QCOMPARE(dragged->geometry(), made->geometry());
+        for (QWidget* widget : WholeTree(made.get()))
+        {
+            const QWidget* twin =
+                widget == made.get() ? dragged.get() : dragged->findChild<QWidget*>(widget->objectName());
+            QVERIFY(twin);
+            QCOMPARE(twin->mapTo(dragged.get(), QPoint()), widget->mapTo(made.get(), QPoint()));
+            QCOMPARE(twin->size(), widget->size());
+        }
+    }
+
     // Feature buttons made after start carry the values at once; the style sheet sizes the
     // stored additional tile by them before any edge or state change.
     void featureButtonsStyledFromTheStart()

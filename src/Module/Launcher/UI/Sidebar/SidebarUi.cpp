@@ -5,6 +5,7 @@
 #include "ZarvoWidget/ZFrame.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMainWindow>
@@ -190,6 +191,10 @@ void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
         }
         widget->setProperty("State", stateText);
         Zarvo::Util::ApplyWidgetStyle(widget, edgeText, "Edge");
+        // A re-polish leaves what a widget takes from its style at a style change (frame widths,
+        // cached size hints) as the old values made it; a widget made now would have it new.
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(widget, &styleChange);
     }
 
     QPushButton* button = tailButton;
