@@ -489,7 +489,8 @@ void BM_EdgeChange(benchmark::State& state)
     Report(state, panelTimes, bareTimes);
 }
 
-// Compact and expand in turn, the geometry animation driven to its end, then render.
+// Compact and expand in turn with the tail button, the geometry animation driven to its end,
+// then render.
 void BM_StateChange(benchmark::State& state)
 {
     UseSheet(int(state.range(0)));
@@ -500,25 +501,29 @@ void BM_StateChange(benchmark::State& state)
     Render(bare->Window());
 
     QRect targets[2];
-    const auto statePanel = [&](bool compacted)
+    // As a user does it, on both: a click on the tail button.
+    const auto clickTail = [](QWidget* window)
     {
-        panel->SetUiState(compacted ? SidebarUiState::Compacted : SidebarUiState::Maximized);
+        auto* tail = window->findChild<QPushButton*>(QStringLiteral("tailButton"));
+        const QPoint at = tail->mapToGlobal(tail->rect().center());
+        SendMouse(tail, QEvent::MouseButtonPress, at, Qt::LeftButton);
+        SendMouse(tail, QEvent::MouseButtonRelease, at, Qt::NoButton);
         animationDriver->Finish();
-        Render(panel.get());
+        Render(window);
     };
-    const auto stateBare = [&](bool compacted)
-    {
-        bare->ChangeState(compacted, targets[compacted ? 1 : 0]);
-        animationDriver->Finish();
-
-        Render(bare->Window());
-    };
+    bool bareCompacted = false;
+    QObject::connect(bare->Window()->findChild<QPushButton*>(QStringLiteral("tailButton")), &QPushButton::clicked,
+                     [&]
+                     {
+                         bareCompacted = !bareCompacted;
+                         bare->ChangeState(bareCompacted, targets[bareCompacted ? 1 : 0]);
+                     });
     targets[0] = panel->geometry();
     for (const bool compacted : {true, false})
     {
-        statePanel(compacted);
+        clickTail(panel.get());
         targets[compacted ? 1 : 0] = panel->geometry();
-        stateBare(compacted);
+        clickTail(bare->Window());
         // Back expanded, it must look like a panel made expanded.
         Host other;
         auto fresh = compacted ? nullptr : other.MakeShownPanel(3, panel->pos());
@@ -534,20 +539,8 @@ void BM_StateChange(benchmark::State& state)
 
     SideTimes panelTimes;
     SideTimes bareTimes;
-    bool panelCompacted = false;
-    bool bareCompacted = false;
     Interleave(
-        state, "state", panelTimes, bareTimes,
-        [&]
-        {
-            panelCompacted = !panelCompacted;
-            statePanel(panelCompacted);
-        },
-        [&]
-        {
-            bareCompacted = !bareCompacted;
-            stateBare(bareCompacted);
-        });
+        state, "state", panelTimes, bareTimes, [&] { clickTail(panel.get()); }, [&] { clickTail(bare->Window()); });
     Report(state, panelTimes, bareTimes);
 }
 

@@ -168,22 +168,19 @@ void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
     const QString newEdgeText = EdgeText(edge);
     const QString newStateText = StateText(state);
     // Every widget the panel makes is given the values as it is made: with the same values
-    // there is nothing to restyle.
+    // there is nothing to restyle, and with new ones every widget needs them (reading a
+    // widget's values back would cost more than the check saves).
     const bool changed = newEdgeText != edgeText || newStateText != stateText;
     edgeText = newEdgeText;
     stateText = newStateText;
     const bool compacted = state == Compacted;
 
-    // A re-polish is where the style sheet's cost lies: one per widget whose values change,
-    // none for the others, and none before a widget's first polish, which reads the values anyway.
+    // A re-polish is where the style sheet's cost lies: one per widget, and none before a
+    // widget's first polish, which reads the values anyway.
     const QList<QWidget*> widgets =
         changed ? QList<QWidget*>{window} + window->findChildren<QWidget*>() : QList<QWidget*>();
     for (QWidget* widget : widgets)
     {
-        if (widget->property("Edge").toString() == edgeText && widget->property("State").toString() == stateText)
-        {
-            continue;
-        }
         if (!widget->testAttribute(Qt::WA_WState_Polished))
         {
             GiveStyleValues(widget);

@@ -28,7 +28,7 @@ public:
 
     void BuildLayoutForEdge(ScreenEdge edge);
     void ClearLayouts();
-    // Gives every panel widget the values and re-polishes only those whose values change.
+    // Gives every panel widget the values and re-polishes each once when they change.
     void ApplySidebarStyles(ScreenEdge edge, SidebarUiState state);
     // For a widget made after construction: the current values before its first polish.
     void GiveStyleValues(QWidget* widget) const;
