@@ -186,7 +186,7 @@ public:
 };
 
 BarePanel::BarePanel(int edge, bool compacted, const QStringList& mainIds, const QStringList& additionalIds,
-                     const QString& currentAdditionalId, const QMap<QString, QString>& tooltips)
+                     const QString& currentAdditionalId, const Texts& texts)
     : d(std::make_unique<Impl>())
 {
     d->edgeText = EdgeText(edge);
@@ -233,9 +233,14 @@ BarePanel::BarePanel(int edge, bool compacted, const QStringList& mainIds, const
     d->triangleButton->setVisible(d->stack->currentWidget() != d->plusButton);
     d->BuildLayouts(edge);
     window->setCentralWidget(d->mainFrame);
-    for (auto it = tooltips.cbegin(); it != tooltips.cend(); ++it)
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it)
     {
-        SetToolTip(it.key(), it.value());
+        if (QWidget* widget = d->byName.value(it.key()))
+        {
+            widget->setToolTip(it.value().value(0));
+            widget->setAccessibleName(it.value().value(1));
+            widget->setAccessibleDescription(it.value().value(2));
+        }
     }
     if (compacted)
     {
@@ -287,6 +292,7 @@ void BarePanel::ChangeState(bool compacted, const QRect& geometry)
     d->Restyle();
     d->tailButton->setToolTip(compacted ? QCoreApplication::translate("Sidebar", "Expand")
                                         : QCoreApplication::translate("Sidebar", "Compact"));
+    d->tailButton->setAccessibleName(d->tailButton->toolTip());
     d->bodyContentFrame->hide();
     d->animation->setStartValue(d->window->geometry());
     d->animation->setEndValue(geometry);
@@ -298,6 +304,7 @@ void BarePanel::SetToolTip(const QString& objectName, const QString& text)
     if (QWidget* widget = d->byName.value(objectName))
     {
         widget->setToolTip(text);
+        widget->setAccessibleDescription(text);
     }
 }
 } // namespace Bench

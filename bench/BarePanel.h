@@ -11,15 +11,18 @@ class QWidget;
 
 namespace Bench
 {
+// By object name: tooltip, accessible name, accessible description.
+using Texts = QMap<QString, QStringList>;
+
 // The launcher panel rebuilt with bare Qt: the same widgets with the same types, object names,
-// window flags, properties, tooltips and edge layouts, doing only the widget work each
+// window flags, properties, tooltips, accessible texts and edge layouts, doing only the widget work each
 // operation needs (new values, one re-polish per widget, layouts, geometry).
 class BarePanel
 {
 public:
     // Edges as the panel numbers them: 1 Left, 2 Top, 3 Right, 4 Bottom.
     BarePanel(int edge, bool compacted, const QStringList& mainIds, const QStringList& additionalIds,
-              const QString& currentAdditionalId, const QMap<QString, QString>& tooltips);
+              const QString& currentAdditionalId, const Texts& texts);
     ~BarePanel();
 
     QWidget* Window() const;
@@ -29,6 +32,7 @@ public:
     void ChangeEdge(int edge, const QRect& dropped, const QRect& docked);
     // Restyled and animated to the geometry; the caller drives the animation to its end.
     void ChangeState(bool compacted, const QRect& geometry);
+    // The tooltip and the accessible description, which repeats it.
     void SetToolTip(const QString& objectName, const QString& text);
 
 private:

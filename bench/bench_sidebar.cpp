@@ -1,7 +1,7 @@
 // What the launcher panel costs beside bare Qt doing the same widget work (BarePanel), both in
 // this process, run alternately inside every iteration and timed apart with the thread's CPU
 // clock and the wall clock. Before timing, each operation is checked to leave both windows in
-// the same geometry, properties and tooltips. The ratios printed at the end are the figures;
+// the same geometry, properties, tooltips and accessible texts. The ratios printed at the end are the figures;
 // under valgrind --tool=callgrind each side of each iteration is also dumped on its own (see
 // bench/callgrind-ratios.sh).
 
@@ -237,14 +237,15 @@ QStringList Snapshot(QWidget* window)
         // Where a hidden widget would be is no part of the look.
         const bool shown = widget->isVisibleTo(window);
         const QRect r = shown ? QRect(widget->mapTo(window, QPoint()), widget->size()) : QRect();
-        lines << QStringLiteral("%1 %2,%3 %4x%5 %6 %7 %8 %9")
+        lines << QStringLiteral("%1 %2,%3 %4x%5 %6 %7 %8 %9 [%10] [%11]")
                      .arg(widget->objectName())
                      .arg(r.x())
                      .arg(r.y())
                      .arg(r.width())
                      .arg(r.height())
                      .arg(shown ? QStringLiteral("shown") : QStringLiteral("hidden"))
-                     .arg(widget->property("Edge").toString(), widget->property("State").toString(), widget->toolTip());
+                     .arg(widget->property("Edge").toString(), widget->property("State").toString(), widget->toolTip(),
+                          widget->accessibleName(), widget->accessibleDescription());
     }
     lines.sort();
     return lines;
@@ -313,25 +314,27 @@ struct Host
     }
 };
 
-QMap<QString, QString> Tooltips(QWidget* window)
+// Tooltip, accessible name and accessible description of every widget that has any.
+Bench::Texts WidgetTexts(QWidget* window)
 {
-    QMap<QString, QString> tooltips;
+    Bench::Texts texts;
     for (QWidget* widget : window->findChildren<QWidget*>())
     {
-        if (!widget->toolTip().isEmpty())
+        const QStringList three{widget->toolTip(), widget->accessibleName(), widget->accessibleDescription()};
+        if (three.join(QString()).size() > 0)
         {
-            tooltips.insert(widget->objectName(), widget->toolTip());
+            texts.insert(widget->objectName(), three);
         }
     }
-    return tooltips;
+    return texts;
 }
 
-std::unique_ptr<Bench::BarePanel> MakeShownBare(const QMap<QString, QString>& tooltips, const QRect& geometry)
+std::unique_ptr<Bench::BarePanel> MakeShownBare(const Bench::Texts& texts, const QRect& geometry)
 {
     auto bare = std::make_unique<Bench::BarePanel>(
         3, false, QStringList{QStringLiteral("screenshotting"), QStringLiteral("capturing")},
         QStringList{QStringLiteral("webcamCapturing"), QStringLiteral("audioCapturing")},
-        QStringLiteral("audioCapturing"), tooltips);
+        QStringLiteral("audioCapturing"), texts);
     bare->Show(geometry);
     return bare;
 }
@@ -387,10 +390,10 @@ void BM_Construct(benchmark::State& state)
     Host host;
     auto reference = host.MakeShownPanel();
     Render(reference.get());
-    const QMap<QString, QString> tooltips = Tooltips(reference.get());
+    const Bench::Texts texts = WidgetTexts(reference.get());
     const QRect docked = reference->geometry();
     {
-        auto bare = MakeShownBare(tooltips, docked);
+        auto bare = MakeShownBare(texts, docked);
         Render(bare->Window());
         if (!SameLook(state, reference.get(), bare->Window()))
         {
@@ -417,7 +420,7 @@ void BM_Construct(benchmark::State& state)
         {
             bare.reset();
             Drain();
-            bare = MakeShownBare(tooltips, docked);
+            bare = MakeShownBare(texts, docked);
             Render(bare->Window());
         });
     Report(state, panelTimes, bareTimes);
@@ -430,7 +433,7 @@ void BM_EdgeChange(benchmark::State& state)
     Host host;
     auto panel = host.MakeShownPanel();
     Render(panel.get());
-    auto bare = MakeShownBare(Tooltips(panel.get()), panel->geometry());
+    auto bare = MakeShownBare(WidgetTexts(panel.get()), panel->geometry());
     Render(bare->Window());
 
     bool toLeft = true;
@@ -497,7 +500,7 @@ void BM_StateChange(benchmark::State& state)
     Host host;
     auto panel = host.MakeShownPanel();
     Render(panel.get());
-    auto bare = MakeShownBare(Tooltips(panel.get()), panel->geometry());
+    auto bare = MakeShownBare(WidgetTexts(panel.get()), panel->geometry());
     Render(bare->Window());
 
     QRect targets[2];
@@ -551,7 +554,7 @@ void BM_HotkeyChange(benchmark::State& state)
     UseSheet(int(state.range(0)));
     Host host;
     auto panel = host.MakeShownPanel();
-    auto bare = MakeShownBare(Tooltips(panel.get()), panel->geometry());
+    auto bare = MakeShownBare(WidgetTexts(panel.get()), panel->geometry());
     const QString name = QStringLiteral("capturingFeatureButton");
     const QString hotkeys[] = {QStringLiteral("Ctrl+F9"), QStringLiteral("Ctrl+F10")};
     const auto setBare = [&](const QString& hotkey)
@@ -606,11 +609,11 @@ void BM_RegisterAndActivate(benchmark::State& state)
     }
     Handler handler;
     Host host;
-    QMap<QString, QString> tooltips;
+    Bench::Texts texts;
     QRect docked;
     {
         auto reference = host.MakeShownPanel();
-        tooltips = Tooltips(reference.get());
+        texts = WidgetTexts(reference.get());
         docked = reference->geometry();
     }
     Drain();
@@ -657,7 +660,7 @@ void BM_RegisterAndActivate(benchmark::State& state)
         {
             bare.reset();
             Drain();
-            bare = MakeShownBare(tooltips, docked);
+            bare = MakeShownBare(texts, docked);
             Render(bare->Window());
         });
     dropModule();
