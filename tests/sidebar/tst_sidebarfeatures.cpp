@@ -117,6 +117,10 @@ private slots:
         QCOMPARE(tooltip("capturing"), QStringLiteral("Rec"));
         panel->SetFeatureHotkeyById(QStringLiteral("screenshotting"), QStringLiteral("Ctrl+2"));
         QCOMPARE(tooltip("screenshotting"), QStringLiteral("Snap (Ctrl+2)"));
+        // A placeholder-like text stays text.
+        shotText = QStringLiteral("50%2 off");
+        panel->SetFeatureHotkeyById(QStringLiteral("screenshotting"), QStringLiteral("Ctrl+3"));
+        QCOMPARE(tooltip("screenshotting"), QStringLiteral("50%2 off (Ctrl+3)"));
     }
 
     // Hovered while the user works in another window, a button shows its tooltip with the

@@ -146,9 +146,14 @@ void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureT
             const QString text = feature->GetText(FeatureTextRole::Tooltip)();
             const auto hotkey = hotkeysById.find(feature->GetId());
             const QString hotkeyText = hotkey != hotkeysById.end() ? hotkey->second : QString();
-            button->setToolTip(
-                QStringLiteral("%1 (%2)").arg(text, 0, QLatin1Char(' ')).arg(hotkeyText, 0, QLatin1Char(' ')));
-            button->setAccessibleName(AccessibleFeatureName(*feature, text));
+            // One pass: a "%1" in the text or the hotkey stays as it is.
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(text, hotkeyText));
+            // A hotkey change leaves the name as it was; each set notifies screen readers.
+            const QString name = AccessibleFeatureName(*feature, text);
+            if (button->accessibleName() != name)
+            {
+                button->setAccessibleName(name);
+            }
             button->setAccessibleDescription(button->toolTip());
         };
         updateTooltipWithHotkey();
