@@ -145,7 +145,8 @@ QString IniApplicationSettingsManager::FilePath() const
 bool IniApplicationSettingsManager::Flush()
 {
     settings->sync();
-    return settings->status() == QSettings::NoError && settings->isWritable();
+    // A file QSettings could not parse (FormatError) is still written anew.
+    return settings->status() != QSettings::AccessError && settings->isWritable();
 }
 
 void CustomizationManager::CustomizeWidget(QWidget* widget)
