@@ -2,6 +2,8 @@
 
 #include "DemoHandler.h"
 #include "DemoHost.h"
+#include "HotkeyBinder.h"
+#include "HotkeyEdit.h"
 #include "Languages.h"
 
 #include "CallRecord/CallRecord.h"
@@ -15,6 +17,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequenceEdit>
 #include <QLabel>
@@ -22,7 +25,10 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -33,31 +39,10 @@ namespace OrbDemo
 {
 namespace
 {
-using Getter = std::string (Zarvo::Orb::HotkeySettings::*)() const;
-using Setter = void (Zarvo::Orb::HotkeySettings::*)(const std::string&);
-
-struct FeatureHotkey
+QString Keys(const QKeySequence& keys)
 {
-    const char* id;
-    const char* title;
-    Getter get;
-    Setter set;
-};
-
-const FeatureHotkey FeatureHotkeys[] = {
-    {"takeScreenshot", QT_TRANSLATE_NOOP("OrbDemo::ControlWindow", "Take screenshot"),
-     &Zarvo::Orb::HotkeySettings::GetGlobalHotkeyTakeScreenshot,
-     &Zarvo::Orb::HotkeySettings::SetGlobalHotkeyTakeScreenshot},
-    {"captureStartStop", QT_TRANSLATE_NOOP("OrbDemo::ControlWindow", "Start or stop recording"),
-     &Zarvo::Orb::HotkeySettings::GetGlobalHotkeyStartStopCapture,
-     &Zarvo::Orb::HotkeySettings::SetGlobalHotkeyStartStopCapture},
-    {"audioCaptureStartStop", QT_TRANSLATE_NOOP("OrbDemo::ControlWindow", "Start or stop audio recording"),
-     &Zarvo::Orb::HotkeySettings::GetGlobalHotkeyStartStopAudioCapture,
-     &Zarvo::Orb::HotkeySettings::SetGlobalHotkeyStartStopAudioCapture},
-    {"webCameraCaptureStartStop", QT_TRANSLATE_NOOP("OrbDemo::ControlWindow", "Start or stop webcam recording"),
-     &Zarvo::Orb::HotkeySettings::GetGlobalHotkeyStartStopWebCameraCapture,
-     &Zarvo::Orb::HotkeySettings::SetGlobalHotkeyStartStopWebCameraCapture},
-};
+    return keys.toString(QKeySequence::NativeText);
+}
 } // namespace
 
 class ControlWindow::Impl
@@ -74,6 +59,11 @@ public:
     void Retranslate();
     void Fire(const QString& id);
     void UpdateActiveState(bool active);
+    void Edited(HotkeyEdit* edit, const FeatureHotkey& hotkey, const QKeySequence& keys);
+    // The title of the action other than exceptId that keys already start; empty for none.
+    QString HolderOf(const QKeySequence& keys, const QString& exceptId) const;
+    void ShowBinding(const QString& id);
+    void UpdateScope();
 
     ControlWindow* q;
     DemoHost& host;
@@ -97,14 +87,19 @@ public:
     std::vector<QLabel*> hotkeyTitles;
     std::vector<QPushButton*> fireButtons;
     std::vector<QLabel*> presetTitles;
+    std::vector<HotkeyEdit*> hotkeyEdits;
+    QLabel* scopeLabel = nullptr;
+    QLabel* hotkeyMessage = nullptr;
 
     QLabel* languageLabel = nullptr;
     QComboBox* languageCombo = nullptr;
 
+    QWidget* central = nullptr;
     QGroupBox* logBox = nullptr;
     QPlainTextEdit* log = nullptr;
     QCheckBox* settingsCallsCheck = nullptr;
     QPushButton* clearButton = nullptr;
+    bool logTimes = true;
 };
 
 void ControlWindow::Impl::Build()
@@ -127,7 +122,7 @@ void ControlWindow::Impl::Build()
         bar->addMenu(capture);
     }
 
-    auto* central = new QWidget(q);
+    central = new QWidget(q);
     central->setObjectName(QStringLiteral("controlCentral"));
     auto* column = new QVBoxLayout(central);
 
@@ -164,16 +159,15 @@ void ControlWindow::Impl::Build()
     for (const FeatureHotkey& hotkey : FeatureHotkeys)
     {
         auto* title = new QLabel(hotkeysBox);
-        auto* edit = new QKeySequenceEdit(hotkeysBox);
+        auto* edit = new HotkeyEdit(hotkeysBox);
         edit->setObjectName(QStringLiteral("%1Edit").arg(QLatin1String(hotkey.id)));
-        edit->setKeySequence(QKeySequence::fromString(QString::fromStdString((host.Hotkeys().*hotkey.get)()),
-                                                      QKeySequence::PortableText));
+        edit->SetCommitted(QKeySequence::fromString(QString::fromStdString((host.Hotkeys().*hotkey.get)()),
+                                                    QKeySequence::PortableText));
         auto* fire = new QPushButton(hotkeysBox);
         fire->setObjectName(QStringLiteral("%1FireButton").arg(QLatin1String(hotkey.id)));
-        const Setter set = hotkey.set;
-        connect(edit, &QKeySequenceEdit::editingFinished, q,
-                [this, edit, set]
-                { (host.Hotkeys().*set)(edit->keySequence().toString(QKeySequence::PortableText).toStdString()); });
+        connect(edit, &HotkeyEdit::Edited, q,
+                [this, edit, &hotkey](const QKeySequence& keys) { Edited(edit, hotkey, keys); });
+        hotkeyEdits.push_back(edit);
         const QString id = QString::fromLatin1(hotkey.id);
         connect(fire, &QPushButton::clicked, q, [this, id] { Fire(id); });
         grid->addWidget(title, row, 0);
@@ -198,6 +192,20 @@ void ControlWindow::Impl::Build()
         presetTitles.push_back(title);
         fireButtons.push_back(fire);
         ++row;
+    }
+    hotkeyMessage = new QLabel(hotkeysBox);
+    hotkeyMessage->setObjectName(QStringLiteral("hotkeyMessage"));
+    hotkeyMessage->setWordWrap(true);
+    hotkeyMessage->hide();
+    grid->addWidget(hotkeyMessage, row++, 0, 1, 3);
+    scopeLabel = new QLabel(hotkeysBox);
+    scopeLabel->setObjectName(QStringLiteral("hotkeyScopeLabel"));
+    scopeLabel->setWordWrap(true);
+    grid->addWidget(scopeLabel, row++, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    if (HotkeyBinder* binder = host.Binder())
+    {
+        connect(binder, &HotkeyBinder::BindingChanged, q, [this](const QString& id) { ShowBinding(id); });
     }
 
     languageLabel = new QLabel(launcherBox);
@@ -245,7 +253,13 @@ void ControlWindow::Impl::Build()
     column->addWidget(launcherBox);
     column->addWidget(hotkeysBox);
     column->addWidget(logBox, 1);
-    q->setCentralWidget(central);
+    // Small screens (640 x 480) scroll the controls instead of cutting them off.
+    auto* scroll = new QScrollArea(q);
+    scroll->setObjectName(QStringLiteral("controlScroll"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(central);
+    q->setCentralWidget(scroll);
 
     connect(&Zarvo::Host::CallRecord::Instance(), &Zarvo::Host::CallRecord::CallAdded, q,
             [this](const QString& call)
@@ -258,6 +272,15 @@ void ControlWindow::Impl::Build()
                 q->AppendLog(call);
             });
     connect(&host.Handler(), &DemoHandler::Message, q, [this](const QString& text) { q->AppendLog(text); });
+    // Grabs made before this window existed are reported once it is there.
+    for (const FeatureHotkey& hotkey : FeatureHotkeys)
+    {
+        ShowBinding(QString::fromLatin1(hotkey.id));
+    }
+    for (const QString& id : DemoHost::PresetHotkeyIds())
+    {
+        ShowBinding(id);
+    }
 
     q->statusBar()->setObjectName(QStringLiteral("statusBar"));
     UpdateActiveState(host.IsActive());
@@ -298,6 +321,9 @@ void ControlWindow::Impl::Retranslate()
     logBox->setTitle(ControlWindow::tr("Calls between launcher and host"));
     settingsCallsCheck->setText(ControlWindow::tr("Show settings store calls"));
     clearButton->setText(ControlWindow::tr("Clear"));
+    hotkeyMessage->clear();
+    hotkeyMessage->hide();
+    UpdateScope();
     q->statusBar()->showMessage(ControlWindow::tr("Settings: %1").arg(host.SettingsFile()));
     UpdateActiveState(host.IsActive());
 }
@@ -310,12 +336,90 @@ void ControlWindow::Impl::Fire(const QString& id)
     }
 }
 
+void ControlWindow::Impl::Edited(HotkeyEdit* edit, const FeatureHotkey& hotkey, const QKeySequence& keys)
+{
+    const QString holder = HolderOf(keys, QString::fromLatin1(hotkey.id));
+    if (!holder.isEmpty())
+    {
+        edit->Revert();
+        hotkeyMessage->setText(
+            ControlWindow::tr("%1 is already the hotkey for \"%2\"; choose another.").arg(Keys(keys), holder));
+        hotkeyMessage->show();
+        q->AppendLog(hotkeyMessage->text());
+        return;
+    }
+    hotkeyMessage->hide();
+    edit->SetCommitted(keys);
+    (host.Hotkeys().*hotkey.set)(keys.toString(QKeySequence::PortableText).toStdString());
+}
+
+QString ControlWindow::Impl::HolderOf(const QKeySequence& keys, const QString& exceptId) const
+{
+    if (keys.isEmpty())
+    {
+        return QString();
+    }
+    const auto same = [&keys](const std::string& text)
+    {
+        return QKeySequence::fromString(QString::fromStdString(text), QKeySequence::PortableText) == keys;
+    };
+    for (const FeatureHotkey& hotkey : FeatureHotkeys)
+    {
+        if (exceptId != QLatin1String(hotkey.id) && same((host.Hotkeys().*hotkey.get)()))
+        {
+            return ControlWindow::tr(hotkey.title);
+        }
+    }
+    for (const QString& id : DemoHost::PresetHotkeyIds())
+    {
+        if (id != exceptId && same(host.Hotkeys().GetHotkeyForFastPreset(id.toStdString())))
+        {
+            return ControlWindow::tr("Preset: %1").arg(DemoHost::PresetName(id));
+        }
+    }
+    return QString();
+}
+
+void ControlWindow::Impl::ShowBinding(const QString& id)
+{
+    HotkeyBinder* binder = host.Binder();
+    if (!binder)
+    {
+        return;
+    }
+    switch (binder->StatusOf(id))
+    {
+    case HotkeyBinder::Binding::Taken:
+        q->AppendLog(ControlWindow::tr("Hotkey %1 for %2 is held by another program; it works only from here.")
+                         .arg(Keys(binder->KeysOf(id)), id));
+        break;
+    case HotkeyBinder::Binding::NoSuchKey:
+        q->AppendLog(ControlWindow::tr("Hotkey %1 for %2 cannot be grabbed: the keyboard has no such key.")
+                         .arg(Keys(binder->KeysOf(id)), id));
+        break;
+    case HotkeyBinder::Binding::Bound:
+    case HotkeyBinder::Binding::NotSystemWide:
+        break;
+    }
+}
+
+void ControlWindow::Impl::UpdateScope()
+{
+    scopeLabel->setText(host.HotkeyManager().IsSystemWide()
+                            ? ControlWindow::tr("The hotkeys work system-wide.")
+                            : ControlWindow::tr("This desktop offers no system-wide key grabs (only X11 does): the "
+                                                "hotkeys work only while this window has focus, as shortcuts of "
+                                                "its \"Capture\" menu, or with the Fire buttons."));
+}
+
 void ControlWindow::Impl::UpdateActiveState(bool active)
 {
     stateLabel->setText(active ? ControlWindow::tr("Active") : ControlWindow::tr("Inactive"));
     activateButton->setEnabled(!active);
     activateSilentlyButton->setEnabled(!active);
     deactivateButton->setEnabled(active);
+    showPanelButton->setEnabled(active);
+    showPanelAction->setEnabled(active);
     activateAction->setEnabled(!active);
     activateSilentlyAction->setEnabled(!active);
     deactivateAction->setEnabled(active);
@@ -328,6 +432,12 @@ ControlWindow::ControlWindow(DemoHost& host, Languages& languages, QWidget* pare
     setObjectName(QStringLiteral("controlWindow"));
     d->Build();
     d->Retranslate();
+    // All controls without scrolling where the screen allows; the title bar needs some room too.
+    const QSize wanted(d->central->sizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                       d->central->sizeHint().height() + menuBar()->sizeHint().height() +
+                           statusBar()->sizeHint().height());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    resize(wanted.boundedTo(screen.size() - QSize(16, 48)));
     connect(&host.Handler(), &DemoHandler::HostActionRequested, this,
             [this](const QString& id)
             {
@@ -345,7 +455,13 @@ ControlWindow::~ControlWindow() = default;
 
 void ControlWindow::AppendLog(const QString& line)
 {
-    d->log->appendPlainText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz  ")) + line);
+    d->log->appendPlainText(d->logTimes ? QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz  ")) + line
+                                        : line);
+}
+
+void ControlWindow::ShowLogTimes(bool shown)
+{
+    d->logTimes = shown;
 }
 
 void ControlWindow::changeEvent(QEvent* event)

@@ -20,6 +20,8 @@ public:
     ~ControlWindow() override;
 
     void AppendLog(const QString& line);
+    // Log lines start with the time of day unless turned off.
+    void ShowLogTimes(bool shown);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -25,6 +25,9 @@ public:
     void ShowSchedulerPreferences(bool fromScheduler) override;
     void HandleAction(const std::string& actionId) override;
 
+    // Passes a line from elsewhere in the host to whoever shows Message.
+    void Report(const QString& text) { emit Message(text); }
+
     // Path of the last screenshot written; empty when none was.
     QString LastScreenshot() const { return lastScreenshot; }
 

@@ -1,8 +1,10 @@
 #include "DemoHost.h"
 
 #include "DemoHandler.h"
+#include "HotkeyBinder.h"
 #include "ModuleLibrary.h"
 
+#include "CallRecord/CallRecord.h"
 #include "Hypodermic/Hypodermic.h"
 #include "Interfaces/IShowActiveWindow.h"
 #include "Module/Launcher/IModule.h"
@@ -16,10 +18,13 @@
 #include "StandIns/StandIns.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include <exception>
 #include <typeinfo>
@@ -42,6 +47,29 @@ const PresetSeed Presets[] = {
     {"Old tutorial setup (disabled)", "presetTutorial", "Ctrl+Alt+3", false},
 };
 
+// How often a desktop that started without a tray is asked again for one.
+constexpr int TrayPollMs = 2000;
+
+// Shows what the user sent in the host's log; the call record names only the source.
+class DemoFeedbackController : public Zarvo::Host::FeedbackController
+{
+public:
+    explicit DemoFeedbackController(DemoHandler& handler)
+        : handler(handler)
+    {
+    }
+
+    bool SendFeedback(const QString& text, const QString& source) override
+    {
+        const bool sent = FeedbackController::SendFeedback(text, source);
+        handler.Report(DemoHost::tr("Feedback from %1: \"%2\"").arg(source, text));
+        return sent;
+    }
+
+private:
+    DemoHandler& handler;
+};
+
 template <class T> T* FindTopLevel(const char* className, const QString& objectName)
 {
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -60,10 +88,10 @@ using namespace Zarvo;
 DemoHost::DemoHost(const QString& settingsFile, const QString& screenshotsDir, QObject* parent)
     : QObject(parent)
     , settings(std::make_shared<Host::IniApplicationSettingsManager>(settingsFile))
-    , feedback(std::make_shared<Host::FeedbackController>())
     , handler(std::make_unique<DemoHandler>(screenshotsDir))
     , presets(std::make_unique<Host::PresetStorage>())
 {
+    feedback = std::make_shared<DemoFeedbackController>(*handler);
     for (const PresetSeed& seed : Presets)
     {
         presets->Add(std::make_shared<Host::Preset>(QString::fromUtf8(seed.name), seed.hotkeyId, seed.enabled));
@@ -105,6 +133,7 @@ QString DemoHost::Start(const ModuleLibrary& library)
         }
         launcher->SetHandler(handler.get());
         launcher->SetPresetStorage(presets.get());
+        binder = std::make_unique<HotkeyBinder>(*hotkeys, HotkeyManager(), PresetHotkeyIds());
     }
     catch (const std::exception& error)
     {
@@ -112,11 +141,84 @@ QString DemoHost::Start(const ModuleLibrary& library)
         return tr("The launcher from %1 cannot be built: %2").arg(library.Path(), QString::fromUtf8(error.what()));
     }
 
+    AttachTrayIconWhenAvailable();
+    WatchScreens();
+    qApp->installEventFilter(this);
+    return QString();
+}
+
+void DemoHost::AttachTrayIconWhenAvailable()
+{
     if (QSystemTrayIcon::isSystemTrayAvailable())
     {
-        TrayIcon().AttachSystemTrayIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+        TrayIcon().AttachSystemTrayIcon(QIcon(QStringLiteral(":/icons/app.svg")))->setToolTip(tr("Orb launcher demo"));
+        return;
     }
-    return QString();
+    // A tray may come later, with the panel of a desktop started after this program.
+    QTimer::singleShot(TrayPollMs, this,
+                       [this]
+                       {
+                           if (container)
+                           {
+                               AttachTrayIconWhenAvailable();
+                           }
+                       });
+}
+
+void DemoHost::WatchScreens()
+{
+    const auto watch = [this](QScreen* screen)
+    {
+        connect(screen, &QScreen::geometryChanged, this, &DemoHost::Redock);
+        connect(screen, &QScreen::availableGeometryChanged, this, &DemoHost::Redock);
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+    {
+        watch(screen);
+    }
+    connect(qApp, &QGuiApplication::screenAdded, this,
+            [this, watch](QScreen* screen)
+            {
+                watch(screen);
+                Redock();
+            });
+    connect(qApp, &QGuiApplication::screenRemoved, this, &DemoHost::Redock);
+}
+
+void DemoHost::Redock()
+{
+    // Several screen signals in a row cost one re-dock, once Qt has moved windows off gone screens.
+    if (redockPending)
+    {
+        return;
+    }
+    redockPending = true;
+    QTimer::singleShot(0, this,
+                       [this]
+                       {
+                           redockPending = false;
+                           QWidget* panel = Panel();
+                           if (!panel || !panel->isVisible())
+                           {
+                               return;
+                           }
+                           // The panel docks itself each time it is shown.
+                           Zarvo::Host::CallRecord::Add(QStringLiteral("Demo::Redock"));
+                           panel->hide();
+                           panel->show();
+                       });
+}
+
+bool DemoHost::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == qApp && event->type() == QEvent::LanguageChange && container)
+    {
+        if (QSystemTrayIcon* icon = TrayIcon().GetSystemTrayIcon())
+        {
+            icon->setToolTip(tr("Orb launcher demo"));
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void DemoHost::Activate(bool silent)
@@ -159,6 +261,7 @@ QString DemoHost::Shutdown()
     {
         launcher->Deactivate();
     }
+    binder.reset();
     launcher.reset();
     container.reset();
     if (!settings->Flush())

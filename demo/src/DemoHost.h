@@ -38,6 +38,7 @@ class CaptureTrayIcon;
 namespace OrbDemo
 {
 class DemoHandler;
+class HotkeyBinder;
 class ModuleLibrary;
 
 // The host application in miniature: its services in a container as single instances, the
@@ -73,6 +74,8 @@ public:
     DemoHandler& Handler() const { return *handler; }
     Zarvo::Orb::HotkeySettings& Hotkeys() const;
     Zarvo::Orb::GlobalHotkeyManager& HotkeyManager() const;
+    // Null until started.
+    HotkeyBinder* Binder() const { return binder.get(); }
     Zarvo::Orb::UI::CaptureTrayIcon& TrayIcon() const;
     Zarvo::Host::FeedbackController& Feedback() const { return *feedback; }
     QString SettingsFile() const;
@@ -85,12 +88,21 @@ public:
 signals:
     void ActiveChanged(bool active);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void AttachTrayIconWhenAvailable();
+    void WatchScreens();
+    void Redock();
+
     std::shared_ptr<Zarvo::Host::IniApplicationSettingsManager> settings;
     std::shared_ptr<Zarvo::Host::FeedbackController> feedback;
     std::unique_ptr<DemoHandler> handler;
     std::unique_ptr<Zarvo::Host::PresetStorage> presets;
     std::shared_ptr<Hypodermic::Container> container;
     std::shared_ptr<Zarvo::Orb::Module::IModule> launcher;
+    std::unique_ptr<HotkeyBinder> binder;
+    bool redockPending = false;
 };
 } // namespace OrbDemo

@@ -13,6 +13,9 @@ namespace OrbDemo
 {
 namespace
 {
+const QString TourDirName = QStringLiteral("orb-launcher-tour");
+const QString TourSettingsName = QStringLiteral("tour-settings.ini");
+const QString TourScreenshotsName = QStringLiteral("screenshots");
 
 QString DefaultSettingsFile()
 {
@@ -51,23 +54,31 @@ ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
                        "writes pictures."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QCoreApplication::translate("DemoOptions", "Shows this help."));
-    const QCommandLineOption library(QStringLiteral("library"),
-                                     QCoreApplication::translate("DemoOptions", "Module library to load."),
-                                     QStringLiteral("PATH"), DefaultLibraryPath());
-    const QCommandLineOption settings(QStringLiteral("settings"),
-                                      QCoreApplication::translate("DemoOptions", "Settings file (INI)."),
-                                      QStringLiteral("FILE"), DefaultSettingsFile());
-    const QCommandLineOption screenshots(QStringLiteral("screenshots"),
-                                         QCoreApplication::translate("DemoOptions", "Folder for screenshots."),
-                                         QStringLiteral("DIR"), DefaultScreenshotsDir());
+    const QCommandLineOption library(
+        QStringLiteral("library"),
+        QCoreApplication::translate("DemoOptions", "Module library to load (default: %1).").arg(DefaultLibraryPath()),
+        QStringLiteral("PATH"), DefaultLibraryPath());
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QCoreApplication::translate("DemoOptions",
+                                    "Settings file (INI; default: %1, or a fresh %2 in the tour's folder).")
+            .arg(DefaultSettingsFile(), TourSettingsName),
+        QStringLiteral("FILE"), DefaultSettingsFile());
+    const QCommandLineOption screenshots(
+        QStringLiteral("screenshots"),
+        QCoreApplication::translate("DemoOptions", "Folder for screenshots (default: %1, or %2 in the tour's folder).")
+            .arg(DefaultScreenshotsDir(), TourScreenshotsName),
+        QStringLiteral("DIR"), DefaultScreenshotsDir());
     const QCommandLineOption tour(
         QStringLiteral("tour"),
         QCoreApplication::translate("DemoOptions", "Tour every edge, state and dialog, write pictures and a log into "
-                                                   "DIR, then quit."),
+                                                   "DIR, then quit (default without a display: %1).")
+            .arg(QDir::current().filePath(TourDirName)),
         QStringLiteral("DIR"));
-    const QCommandLineOption language(QStringLiteral("language"),
-                                      QCoreApplication::translate("DemoOptions", "Language at start: en or de."),
-                                      QStringLiteral("LANG"), QStringLiteral("en"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QCoreApplication::translate("DemoOptions", "Language at start: en or de (default: en)."),
+        QStringLiteral("LANG"), QStringLiteral("en"));
     const QCommandLineOption silent(QStringLiteral("silent"),
                                     QCoreApplication::translate("DemoOptions", "Activate without showing the panel."));
     parser.addOptions({help, library, settings, screenshots, tour, language, silent});
@@ -103,7 +114,17 @@ ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
     }
     else if (!displayAvailable)
     {
-        options.tourDir = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
+        options.tourDir = QDir::current().filePath(TourDirName);
+    }
+    // A tour leaves the user's own settings and pictures alone, and starts the same every time.
+    if (!options.tourDir.isEmpty() && !parser.isSet(settings))
+    {
+        options.settingsFile = QDir(options.tourDir).filePath(TourSettingsName);
+        options.freshSettings = true;
+    }
+    if (!options.tourDir.isEmpty() && !parser.isSet(screenshots))
+    {
+        options.screenshotsDir = QDir(options.tourDir).filePath(TourScreenshotsName);
     }
 
     if (options.language != QLatin1String("en") && options.language != QLatin1String("de"))

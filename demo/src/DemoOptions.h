@@ -26,6 +26,8 @@ struct Options
     // "en" or "de".
     QString language;
     bool silent = false;
+    // The settings file is the tour's own and starts empty on every run.
+    bool freshSettings = false;
 };
 
 struct ParsedOptions
@@ -38,7 +40,8 @@ struct ParsedOptions
 };
 
 // Parses arguments (the program name first). Without a display the tour runs into
-// "orb-launcher-tour" under the current folder when --tour is not given.
+// "orb-launcher-tour" under the current folder when --tour is not given. A tour keeps its
+// settings and screenshots in its folder unless --settings or --screenshots say otherwise.
 ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable);
 
 // Whether a windowing system is there to show windows on (X11 or Wayland).

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
@@ -23,6 +24,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
@@ -532,13 +534,16 @@ void Tour::TourMenusAndControls()
     Picture(QStringLiteral("menu-capture"), host.CaptureMenu());
 
     controls = new ControlWindow(host, languages);
+    // Every tour draws the same picture: no clock, no folder names, no screenshot file names.
+    controls->ShowLogTimes(false);
+    controls->statusBar()->showMessage(
+        ControlWindow::tr("Settings: %1").arg(QFileInfo(host.SettingsFile()).fileName()));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    controls->resize(controls->sizeHint().expandedTo(QSize(600, 560)).boundedTo(screen.size()));
     controls->move(screen.center() - controls->rect().center());
     controls->show();
     WaitFor([this] { return controls->windowHandle() && controls->windowHandle()->isExposed(); });
     controls->AppendLog(QStringLiteral("Tour: the control window's log shows the launcher's calls as they happen."));
-    Child(controls, "takeScreenshotFireButton")->click();
+    Child(controls, "captureStartStopFireButton")->click();
     Picture(QStringLiteral("control-window"), controls);
     controls->close();
     delete controls;

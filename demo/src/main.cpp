@@ -4,6 +4,7 @@
 #include "DemoOptions.h"
 #include "Languages.h"
 #include "ModuleLibrary.h"
+#include "QuitSignals.h"
 #include "Tour.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    QuitOnTerminationSignals(app);
     QApplication::setApplicationName(QStringLiteral("orb-launcher-demo"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/app.svg")));
 
@@ -74,6 +76,10 @@ int main(int argc, char** argv)
     {
         Report(problem);
         return ExitUnusablePath;
+    }
+    if (options.freshSettings)
+    {
+        QFile::remove(options.settingsFile);
     }
 
     ModuleLibrary library;

@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
 
 namespace
 {
@@ -16,9 +19,11 @@ struct Run
     QString output;
 };
 
-Run RunDemo(const QStringList& arguments)
+Run RunDemo(const QStringList& arguments,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(QStringLiteral(ORB_TEST_DEMO), arguments);
     Run run;
@@ -84,6 +89,9 @@ private slots:
     void tourPicturesEverySight_data();
     void tourPicturesEverySight();
     void restartRestoresPanel();
+    void toursLeaveUserFilesAlone();
+    void quitsCleanlyOnSignals_data();
+    void quitsCleanlyOnSignals();
 
 private:
     QString Path(const QString& name) const { return temp.filePath(name); }
@@ -212,6 +220,69 @@ void DemoAppTest::restartRestoresPanel()
                  Path(QStringLiteral("demo.ini")), QStringLiteral("--screenshots"), Path(QStringLiteral("shots"))});
     QVERIFY2(second.exitCode == 0, qPrintable(second.output));
     QCOMPARE(LogLine(Path(QStringLiteral("tour2/tour.log")), QStringLiteral("restored: ")), final);
+}
+
+void DemoAppTest::toursLeaveUserFilesAlone()
+{
+    const QString home = Path(QStringLiteral("home"));
+    QVERIFY(QDir().mkpath(home));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+
+    const QStringList tours{Path(QStringLiteral("same1")), Path(QStringLiteral("same2"))};
+    for (const QString& tour : tours)
+    {
+        const Run run = RunDemo({QStringLiteral("--tour"), tour}, environment);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
+        QVERIFY(QFile::exists(tour + QStringLiteral("/tour-settings.ini")));
+        QVERIFY(!QDir(tour + QStringLiteral("/screenshots")).entryList({QStringLiteral("*.png")}).isEmpty());
+    }
+    QCOMPARE(QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+
+    const QStringList pictures = QDir(tours[0]).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+    QVERIFY(pictures.size() > 20);
+    QCOMPARE(QDir(tours[1]).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name), pictures);
+    for (const QString& picture : pictures)
+    {
+        const QImage first(QDir(tours[0]).filePath(picture));
+        const QImage second(QDir(tours[1]).filePath(picture));
+        QVERIFY2(first == second, qPrintable(picture));
+    }
+}
+
+void DemoAppTest::quitsCleanlyOnSignals_data()
+{
+    QTest::addColumn<bool>("interrupt");
+    QTest::newRow("SIGTERM") << false;
+    QTest::newRow("SIGINT") << true;
+}
+
+void DemoAppTest::quitsCleanlyOnSignals()
+{
+    QFETCH(bool, interrupt);
+    const QString settings = Path(QStringLiteral("signal-%1.ini").arg(interrupt));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // Any display variable makes an interactive run; offscreen draws it.
+    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("orb-test"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(QStringLiteral(ORB_TEST_DEMO),
+                  {QStringLiteral("--settings"), settings, QStringLiteral("--screenshots"),
+                   Path(QStringLiteral("signal-shots"))});
+    QVERIFY(process.waitForStarted());
+    // The settings file appears once the event loop runs, with the presets' hotkeys.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(settings), 30000);
+    ::kill(static_cast<pid_t>(process.processId()), interrupt ? SIGINT : SIGTERM);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == 0, process.readAll().constData());
+    QFile file(settings);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("sidebar_position"));
 }
 
 QTEST_GUILESS_MAIN(DemoAppTest)

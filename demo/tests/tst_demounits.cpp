@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -90,33 +91,60 @@ void DemoUnitsTest::parsesOptions_data()
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("tourDir");
     QTest::addColumn<QString>("language");
+    // Empty: the user's own settings file and Pictures folder.
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("screenshots");
 
     const QString tourUnderCwd = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
     QTest::newRow("defaults with a display") << QStringList() << true << ""
                                              << ""
-                                             << "en";
-    QTest::newRow("no display tours into the current folder") << QStringList() << false << "" << tourUnderCwd << "en";
+                                             << "en"
+                                             << ""
+                                             << "";
+    QTest::newRow("no display tours into the current folder")
+        << QStringList() << false << "" << tourUnderCwd << "en" << tourUnderCwd + "/tour-settings.ini"
+        << tourUnderCwd + "/screenshots";
     QTest::newRow("explicit tour") << QStringList{"--tour", "/tmp/t"} << true << ""
                                    << "/tmp/t"
-                                   << "en";
+                                   << "en"
+                                   << "/tmp/t/tour-settings.ini"
+                                   << "/tmp/t/screenshots";
     QTest::newRow("explicit tour without display") << QStringList{"--tour=/tmp/u"} << false << ""
                                                    << "/tmp/u"
-                                                   << "en";
+                                                   << "en"
+                                                   << "/tmp/u/tour-settings.ini"
+                                                   << "/tmp/u/screenshots";
+    QTest::newRow("tour told where to write")
+        << QStringList{"--tour", "/tmp/t", "--settings", "/tmp/s.ini", "--screenshots", "/tmp/p"} << false << ""
+        << "/tmp/t"
+        << "en"
+        << "/tmp/s.ini"
+        << "/tmp/p";
     QTest::newRow("german") << QStringList{"--language", "de"} << true << ""
                             << ""
-                            << "de";
+                            << "de"
+                            << ""
+                            << "";
     QTest::newRow("unknown language") << QStringList{"--language", "fr"} << true << "fr"
                                       << ""
-                                      << "fr";
+                                      << ""
+                                      << ""
+                                      << "";
     QTest::newRow("unknown option") << QStringList{"--colour"} << true << "colour"
                                     << ""
-                                    << "en";
+                                    << ""
+                                    << ""
+                                    << "";
     QTest::newRow("stray argument") << QStringList{"extra"} << true << "extra"
                                     << ""
-                                    << "en";
+                                    << ""
+                                    << ""
+                                    << "";
     QTest::newRow("empty path") << QStringList{"--settings="} << true << "empty"
                                 << ""
-                                << "en";
+                                << ""
+                                << ""
+                                << "";
 }
 
 void DemoUnitsTest::parsesOptions()
@@ -126,7 +154,10 @@ void DemoUnitsTest::parsesOptions()
     QFETCH(QString, error);
     QFETCH(QString, tourDir);
     QFETCH(QString, language);
+    QFETCH(QString, settings);
+    QFETCH(QString, screenshots);
 
+    const QString tourUnderCwd = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
     const ParsedOptions parsed = ParseOptions(QStringList{"orb-launcher-demo"} + arguments, display);
     if (!error.isEmpty())
     {
@@ -137,8 +168,22 @@ void DemoUnitsTest::parsesOptions()
     QCOMPARE(parsed.options.tourDir, tourDir);
     QCOMPARE(parsed.options.language, language);
     QCOMPARE(parsed.options.libraryPath, DefaultLibraryPath());
-    QVERIFY(parsed.options.settingsFile.endsWith(QLatin1String("orb-launcher-demo.ini")));
-    QVERIFY(!parsed.options.screenshotsDir.isEmpty());
+    if (settings.isEmpty())
+    {
+        QVERIFY(parsed.options.settingsFile.endsWith(QLatin1String("orb-launcher-demo.ini")));
+        QVERIFY(!parsed.options.screenshotsDir.isEmpty());
+    }
+    else
+    {
+        QCOMPARE(parsed.options.settingsFile, settings);
+        QCOMPARE(parsed.options.screenshotsDir, screenshots);
+    }
+    // Only the tour's own settings file is emptied before the run.
+    QCOMPARE(parsed.options.freshSettings, settings.endsWith(QLatin1String("/tour-settings.ini")));
+    // The help names every default; it wraps long paths anywhere.
+    const QString help = QString(parsed.helpText).remove(QRegularExpression(QStringLiteral("\\s")));
+    for (const QString& fallback : {DefaultLibraryPath(), tourUnderCwd, QStringLiteral("default:en)")})
+        QVERIFY2(help.contains(fallback), qPrintable(parsed.helpText));
 }
 
 void DemoUnitsTest::checksSettingsFile()

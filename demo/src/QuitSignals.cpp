@@ -1,0 +1,45 @@
+#include "QuitSignals.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace OrbDemo
+{
+namespace
+{
+int signalPipe[2] = {-1, -1};
+
+// Only async-signal-safe calls here: the event loop reads the byte and quits.
+void OnSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
+}
+} // namespace
+
+void QuitOnTerminationSignals(QCoreApplication& app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+    {
+        return;
+    }
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app,
+                     [&app]
+                     {
+                         char byte = 0;
+                         [[maybe_unused]] const ssize_t read = ::read(signalPipe[1], &byte, 1);
+                         app.quit();
+                     });
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+}
+} // namespace OrbDemo
