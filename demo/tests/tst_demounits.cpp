@@ -9,6 +9,7 @@
 #include "CallRecord/CallRecord.h"
 #include "Hypodermic/Hypodermic.h"
 #include "Module/Launcher/IModule.h"
+#include "StandIns/StandIns.h"
 
 #include <QApplication>
 #include <QDir>
@@ -206,6 +207,19 @@ void DemoUnitsTest::checksSettingsFile()
     QVERIFY(QFileInfo(fresh).dir().exists());
     QVERIFY2(QDir(QFileInfo(fresh).path()).isEmpty(), "the check leaves no probe file behind");
     QCOMPARE(CheckSettingsFile(blocker), QString());
+
+    // Garbage QSettings cannot parse is no reason to give up: the file is written anew.
+    const QString garbage = temp.filePath(QStringLiteral("garbage.ini"));
+    QFile garbageFile(garbage);
+    QVERIFY(garbageFile.open(QIODevice::WriteOnly));
+    garbageFile.write("\0\xff no key [[[\n=\n[open\nkey\n", 29);
+    garbageFile.close();
+    {
+        Zarvo::Host::IniApplicationSettingsManager settings(garbage);
+        settings.SetInt("Orb/Sidebar/sidebar_ui_state", 1);
+        QVERIFY(settings.Flush());
+    }
+    QCOMPARE(Zarvo::Host::IniApplicationSettingsManager(garbage).GetInt("Orb/Sidebar/sidebar_ui_state", 0), 1);
 }
 
 void DemoUnitsTest::preparesFolders()

@@ -12,6 +12,10 @@
 #include <QWidget>
 #include <QWindow>
 
+#ifdef ORB_HOST_X11
+#include <QX11Info>
+#endif
+
 #include <algorithm>
 
 namespace Zarvo::Orb::UI::Util
@@ -23,14 +27,72 @@ void Record(const char* operation, const QWidget* window)
     Host::CallRecord::Add(QStringLiteral("Util::%1(%2)").arg(QLatin1String(operation), window->objectName()));
 }
 
-// Platforms that draw straight to a frame buffer have no compositor, so transparent
-// pixels of a window would show garbage instead of what lies beneath.
+bool IsX11()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+// Transparent pixels show what lies beneath only where something composites the windows: on
+// X11 a compositing manager, which may start and stop at any time. Platforms that draw
+// straight to a frame buffer never have one.
 bool PlatformComposites()
 {
+#ifdef ORB_HOST_X11
+    if (IsX11())
+    {
+        return QX11Info::isCompositingManagerRunning();
+    }
+#endif
     static const QStringList withoutCompositor{QStringLiteral("linuxfb"), QStringLiteral("directfb"),
                                                QStringLiteral("vnc"), QStringLiteral("eglfs")};
     return !withoutCompositor.contains(QGuiApplication::platformName());
 }
+
+// One for the application: tells the masked windows when a compositing manager starts or stops.
+// Qt keeps the X11 answer current from selection events, so asking it often costs nothing.
+class CompositingWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    static CompositingWatcher* Instance()
+    {
+        static QPointer<CompositingWatcher> instance;
+        if (!instance && QCoreApplication::instance())
+        {
+            instance = new CompositingWatcher(QCoreApplication::instance());
+        }
+        return instance;
+    }
+
+signals:
+    void Changed();
+
+private:
+    explicit CompositingWatcher(QObject* parent)
+        : QObject(parent)
+        , composites(PlatformComposites())
+    {
+        setObjectName(QStringLiteral("CompositingWatcher"));
+        if (!IsX11())
+        {
+            return;
+        }
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this,
+                [this]
+                {
+                    if (PlatformComposites() != composites)
+                    {
+                        composites = !composites;
+                        emit Changed();
+                    }
+                });
+        poll->start(PollMs);
+    }
+
+    static constexpr int PollMs = 500;
+    bool composites;
+};
 
 class OffscreenGuard : public QObject
 {
@@ -83,6 +145,10 @@ public:
     {
         setObjectName(QStringLiteral("AutoMaskHelper"));
         window->installEventFilter(this);
+        if (CompositingWatcher* watcher = CompositingWatcher::Instance())
+        {
+            connect(watcher, &CompositingWatcher::Changed, this, &AutoMaskHelper::Follow);
+        }
     }
 
 protected:
@@ -96,6 +162,18 @@ protected:
     }
 
 private:
+    void Follow()
+    {
+        if (PlatformComposites())
+        {
+            window->clearMask();
+        }
+        else if (window->isVisible())
+        {
+            ScheduleUpdate();
+        }
+    }
+
     void ScheduleUpdate()
     {
         if (updatePending || PlatformComposites() || !window->testAttribute(Qt::WA_TranslucentBackground))
@@ -108,6 +186,11 @@ private:
                            [this]
                            {
                                updatePending = false;
+                               // A compositor may have started meanwhile.
+                               if (PlatformComposites())
+                               {
+                                   return;
+                               }
                                const QRegion opaque = GetOpaqueRegion(window->grab().toImage());
                                if (!opaque.isEmpty())
                                {
@@ -265,3 +348,5 @@ bool WindowMouseMoveHelper::eventFilter(QObject* watched, QEvent* event)
     }
 }
 } // namespace Zarvo::Orb::UI::Util
+
+#include "WindowUtil.moc"

@@ -1,0 +1,236 @@
+// The demo host on a real X11 display (Xvfb): hotkeys pressed anywhere reach the handler, a
+// combination another program holds is reported, and translucent windows are masked exactly
+// while no compositing manager runs.
+#include "ControlWindow.h"
+#include "DemoHandler.h"
+#include "DemoHost.h"
+#include "HotkeyBinder.h"
+#include "Languages.h"
+#include "ModuleLibrary.h"
+
+#include "CallRecord/CallRecord.h"
+#include "OrbUserSettings/HotkeySettings.h"
+#include "OrbUtilUI/WindowUtil.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+#include <xcb/xcb_keysyms.h>
+#include <xcb/xtest.h>
+
+#include <cstdlib>
+#include <initializer_list>
+#include <memory>
+
+using namespace OrbDemo;
+
+namespace
+{
+constexpr xcb_keysym_t ControlL = 0xffe3;
+constexpr xcb_keysym_t ShiftL = 0xffe1;
+constexpr xcb_keysym_t AltL = 0xffe9;
+
+// A second client of the display: another program, or the user's keyboard through XTest.
+class OtherClient
+{
+public:
+    OtherClient()
+        : connection(xcb_connect(nullptr, nullptr))
+        , symbols(xcb_key_symbols_alloc(connection))
+        , root(xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root)
+    {
+    }
+
+    ~OtherClient()
+    {
+        xcb_key_symbols_free(symbols);
+        xcb_disconnect(connection);
+    }
+
+    bool IsConnected() const { return xcb_connection_has_error(connection) == 0; }
+
+    xcb_keycode_t Keycode(xcb_keysym_t keysym) const
+    {
+        xcb_keycode_t* codes = xcb_key_symbols_get_keycode(symbols, keysym);
+        const xcb_keycode_t code = codes ? codes[0] : 0;
+        std::free(codes);
+        return code;
+    }
+
+    // Presses the modifiers, types the key and lets everything go, as fingers would.
+    void Type(std::initializer_list<xcb_keysym_t> modifiers, xcb_keysym_t key)
+    {
+        for (const xcb_keysym_t modifier : modifiers)
+            Fake(XCB_KEY_PRESS, modifier);
+        Fake(XCB_KEY_PRESS, key);
+        Fake(XCB_KEY_RELEASE, key);
+        for (const xcb_keysym_t modifier : modifiers)
+            Fake(XCB_KEY_RELEASE, modifier);
+        Sync();
+    }
+
+    void GrabKey(uint16_t modifiers, xcb_keysym_t key)
+    {
+        xcb_grab_key(connection, 1, root, modifiers, Keycode(key), XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        Sync();
+    }
+
+    // Takes the selection a compositing manager holds while it runs.
+    void ActAsCompositor()
+    {
+        const xcb_window_t window = xcb_generate_id(connection);
+        xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                          XCB_COPY_FROM_PARENT, 0, nullptr);
+        const char name[] = "_NET_WM_CM_S0";
+        xcb_intern_atom_reply_t* atom =
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof(name) - 1, name), nullptr);
+        xcb_set_selection_owner(connection, window, atom->atom, XCB_CURRENT_TIME);
+        std::free(atom);
+        Sync();
+    }
+
+private:
+    void Fake(uint8_t type, xcb_keysym_t keysym)
+    {
+        xcb_test_fake_input(connection, type, Keycode(keysym), XCB_CURRENT_TIME, root, 0, 0, 0);
+    }
+
+    // A round trip: the server has handled everything sent before.
+    void Sync() { std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr)); }
+
+    xcb_connection_t* connection;
+    xcb_key_symbols_t* symbols;
+    xcb_window_t root;
+};
+
+int Count(const QString& call)
+{
+    return Zarvo::Host::CallRecord::Calls().count(call);
+}
+
+// A translucent window with rounded corners, as the launcher's panel and dialogs are.
+class RoundedWindow : public QWidget
+{
+public:
+    RoundedWindow()
+    {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        setAttribute(Qt::WA_TranslucentBackground);
+        resize(120, 80);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::darkGray);
+        painter.drawRoundedRect(rect().adjusted(0, 0, -40, 0), 12, 12);
+    }
+};
+} // namespace
+
+class X11DesktopTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(temp.isValid());
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
+    }
+
+    void init() { Zarvo::Host::CallRecord::Clear(); }
+
+    void hotkeysPressedAnywhereReachTheHandler()
+    {
+        OtherClient keyboard;
+        QVERIFY(keyboard.IsConnected());
+        DemoHost host(temp.filePath(QStringLiteral("keys.ini")), temp.filePath(QStringLiteral("shots")));
+        QCOMPARE(host.Start(library), QString());
+        host.Activate(true);
+        QVERIFY(host.HotkeyManager().IsSystemWide());
+
+        // No window of the demo has focus; the press goes to whatever the user works in.
+        keyboard.Type({ControlL, ShiftL}, 's');
+        QTRY_COMPARE(Count(QStringLiteral("Handler::TakeScreenshot")), 1);
+        keyboard.Type({ControlL, ShiftL}, 'r');
+        QTRY_COMPARE(Count(QStringLiteral("Handler::StartRecord")), 1);
+
+        // A changed hotkey lets the old combination go and grabs the new one.
+        host.Hotkeys().SetGlobalHotkeyStartStopCapture("Ctrl+Alt+K");
+        keyboard.Type({ControlL, ShiftL}, 'r');
+        keyboard.Type({ControlL, AltL}, 'k');
+        QTRY_COMPARE(Count(QStringLiteral("Handler::StartRecord")), 2);
+        QCOMPARE(Count(QStringLiteral("GlobalHotkeyManager::HotkeyTriggered(captureStartStop)")), 2);
+
+        // Disabled hotkeys hold nothing.
+        host.Hotkeys().SetHotkeysEnabled(false);
+        keyboard.Type({ControlL, AltL}, 'k');
+        host.Hotkeys().SetHotkeysEnabled(true);
+        keyboard.Type({ControlL, AltL}, 'k');
+        QTRY_COMPARE(Count(QStringLiteral("Handler::StartRecord")), 3);
+        QCOMPARE(Count(QStringLiteral("GlobalHotkeyManager::HotkeyTriggered(captureStartStop)")), 3);
+        host.Shutdown();
+    }
+
+    void reportsCombinationsOthersHold()
+    {
+        OtherClient other;
+        other.GrabKey(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1, '2');
+        DemoHost host(temp.filePath(QStringLiteral("taken.ini")), temp.filePath(QStringLiteral("shots")));
+        QCOMPARE(host.Start(library), QString());
+        HotkeyBinder* binder = host.Binder();
+        QCOMPARE(binder->StatusOf(QStringLiteral("presetFullScreen")), HotkeyBinder::Binding::Taken);
+        QCOMPARE(binder->StatusOf(QStringLiteral("presetMeeting")), HotkeyBinder::Binding::Bound);
+
+        Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
+        {
+            ControlWindow controls(host, languages);
+            const QString log = controls.findChild<QPlainTextEdit*>(QStringLiteral("log"))->toPlainText();
+            QVERIFY2(log.contains(QLatin1String("held by another program")) && log.contains("presetFullScreen"),
+                     qPrintable(log));
+            // One of our own ids cannot take what another id holds either.
+            host.Hotkeys().SetHotkeyForFastPreset("presetTutorial", "Ctrl+Alt+1");
+            QCOMPARE(binder->StatusOf(QStringLiteral("presetTutorial")), HotkeyBinder::Binding::Taken);
+        }
+        host.Hotkeys().SetHotkeyForFastPreset("presetFullScreen", "Ctrl+Alt+8");
+        QCOMPARE(binder->StatusOf(QStringLiteral("presetFullScreen")), HotkeyBinder::Binding::Bound);
+        host.Shutdown();
+    }
+
+    void masksTranslucentWindowsWithoutCompositor()
+    {
+        RoundedWindow window;
+        Zarvo::Orb::UI::Util::AttachAutoMaskHelper(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Bare Xvfb composites nothing: the transparent parts are cut away.
+        QTRY_VERIFY(!window.mask().isEmpty());
+        QVERIFY(window.mask().contains(QPoint(40, 40)));
+        QVERIFY(!window.mask().contains(QPoint(100, 40)));
+        QVERIFY(!window.mask().contains(QPoint(0, 0)));
+
+        {
+            OtherClient compositor;
+            compositor.ActAsCompositor();
+            QTRY_VERIFY(window.mask().isEmpty());
+        }
+        // Its connection gone, the compositor's selection is free again.
+        QTRY_VERIFY(!window.mask().isEmpty());
+    }
+
+private:
+    QTemporaryDir temp;
+    ModuleLibrary library;
+};
+
+QTEST_MAIN(X11DesktopTest)
+#include "tst_x11desktop.moc"
