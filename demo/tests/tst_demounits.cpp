@@ -1,6 +1,8 @@
 // The demo host's own pieces: command line, paths, module loading, languages, the handler's
 // screenshots and the picture composition.
+#include "ControlWindow.h"
 #include "DemoHandler.h"
+#include "DemoHost.h"
 #include "DemoOptions.h"
 #include "Languages.h"
 #include "ModuleLibrary.h"
@@ -9,13 +11,19 @@
 #include "CallRecord/CallRecord.h"
 #include "Hypodermic/Hypodermic.h"
 #include "Module/Launcher/IModule.h"
+#include "OrbHotkey/GlobalHotkeyManager.h"
+#include "OrbUserSettings/HotkeySettings.h"
 #include "StandIns/StandIns.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QKeySequenceEdit>
+#include <QLabel>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
@@ -66,7 +74,12 @@ class DemoUnitsTest : public QObject
 
 private slots:
     void init() { Zarvo::Host::CallRecord::Clear(); }
-    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+    void cleanup()
+    {
+        // The launcher lets its tray menu go with deleteLater.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
 
     void parsesOptions_data();
     void parsesOptions();
@@ -80,6 +93,9 @@ private slots:
     void reportsUnwritableScreenshotFolder();
     void passesHostActionsOn();
     void composesTranslucentWindows();
+    void editsHotkeys_data();
+    void editsHotkeys();
+    void controlWindowFollowsHost();
 
 private:
     QTemporaryDir temp;
@@ -400,6 +416,97 @@ void DemoUnitsTest::composesTranslucentWindows()
 
     window.hide();
     QVERIFY(!Snapshot::VisibleWindows().contains(&window));
+}
+
+void DemoUnitsTest::editsHotkeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("stored");
+    // The action named when the combination is refused; empty when it is taken.
+    QTest::addColumn<QString>("refusedFor");
+
+    const int none = Qt::NoModifier;
+    const int ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
+    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << none << "Ctrl+Shift+S"
+                                 << "";
+    QTest::newRow("Backspace clears") << int(Qt::Key_Backspace) << none << ""
+                                      << "";
+    QTest::newRow("Delete clears") << int(Qt::Key_Delete) << none << ""
+                                   << "";
+    QTest::newRow("new combination") << int(Qt::Key_K) << ctrlAlt << "Ctrl+Alt+K"
+                                     << "";
+    QTest::newRow("a feature's combination") << int(Qt::Key_A) << ctrlShift << "Ctrl+Shift+S"
+                                             << "Start or stop audio recording";
+    QTest::newRow("a preset's combination") << int(Qt::Key_1) << ctrlAlt << "Ctrl+Shift+S"
+                                            << "Meeting: webcam and microphone";
+}
+
+void DemoUnitsTest::editsHotkeys()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, stored);
+    QFETCH(QString, refusedFor);
+
+    ModuleLibrary library;
+    QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
+    DemoHost host(temp.filePath(QStringLiteral("edit-%1.ini").arg(QTest::currentDataTag())), temp.path());
+    QCOMPARE(host.Start(library), QString());
+    Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
+    {
+        ControlWindow controls(host, languages);
+        controls.show();
+        auto* edit = controls.findChild<QKeySequenceEdit*>(QStringLiteral("takeScreenshotEdit"));
+        auto* message = controls.findChild<QLabel*>(QStringLiteral("hotkeyMessage"));
+        QVERIFY(edit && message);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+        QCOMPARE(QString::fromStdString(host.Hotkeys().GetGlobalHotkeyTakeScreenshot()), stored);
+        QCOMPARE(edit->keySequence().toString(QKeySequence::PortableText), stored);
+        QCOMPARE(message->isVisible(), !refusedFor.isEmpty());
+        QVERIFY2(message->text().contains(refusedFor), qPrintable(message->text()));
+        QVERIFY(!edit->hasFocus());
+    }
+    QCOMPARE(host.Shutdown(), QString());
+}
+
+void DemoUnitsTest::controlWindowFollowsHost()
+{
+    ModuleLibrary library;
+    QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
+    DemoHost host(temp.filePath(QStringLiteral("controls.ini")), temp.path());
+    QCOMPARE(host.Start(library), QString());
+    Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
+    {
+        ControlWindow controls(host, languages);
+        controls.show();
+        // Everything stays reachable on a 640 x 480 screen, title bar included.
+        QVERIFY2(controls.minimumSizeHint().width() <= 620 && controls.minimumSizeHint().height() <= 440,
+                 qPrintable(QStringLiteral("%1 x %2")
+                                .arg(controls.minimumSizeHint().width())
+                                .arg(controls.minimumSizeHint().height())));
+
+        auto* showPanel = controls.findChild<QPushButton*>(QStringLiteral("showPanelButton"));
+        QVERIFY(!showPanel->isEnabled());
+        host.Activate(true);
+        QVERIFY(showPanel->isEnabled());
+        host.Deactivate();
+        QVERIFY(!showPanel->isEnabled());
+
+        host.Feedback().SendFeedback(QStringLiteral("More colours, please"),
+                                     QStringLiteral("RequestFeatureFromSidebar"));
+        auto* log = controls.findChild<QPlainTextEdit*>(QStringLiteral("log"));
+        QVERIFY2(log->toPlainText().contains(QLatin1String("More colours, please")), qPrintable(log->toPlainText()));
+
+        // Without X11 nothing is grabbed, and the window says how the hotkeys work instead.
+        QVERIFY(!host.HotkeyManager().IsSystemWide());
+        QVERIFY(
+            controls.findChild<QLabel*>(QStringLiteral("hotkeyScopeLabel"))->text().contains(QLatin1String("only")));
+    }
+    QCOMPARE(host.Shutdown(), QString());
 }
 
 QTEST_MAIN(DemoUnitsTest)
