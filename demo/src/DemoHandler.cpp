@@ -3,15 +3,38 @@
 #include "CallRecord/CallRecord.h"
 #include "Snapshot.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <utility>
 
 namespace OrbDemo
 {
+namespace
+{
+constexpr int MenuPollMs = 20;
+// A menu still open after this many looks (about two seconds) is captured with the rest.
+constexpr int MenuWaitAttempts = 100;
+constexpr int RepaintMs = 200;
+
+// The panel and the launcher's windows beside it; a modal dialog would end if hidden, so it stays.
+bool IsLaunchersOwn(const QWidget* window)
+{
+    return window->isVisible() && !window->isModal() &&
+           QLatin1String(window->metaObject()->className()).startsWith(QLatin1String("Zarvo::Orb::Module::Launcher::"));
+}
+} // namespace
+
 DemoHandler::DemoHandler(const QString& screenshotsDir, QObject* parent)
     : QObject(parent)
     , screenshotsDir(screenshotsDir)
@@ -57,22 +80,110 @@ void DemoHandler::OpenLibraryFiles()
 void DemoHandler::TakeScreenshot()
 {
     Record(QStringLiteral("TakeScreenshot"));
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
+    // One at a time: a second request while the first waits would hide and show windows twice.
+    if (capturing)
     {
-        emit Message(tr("No screenshot: there is no screen."));
         return;
     }
-    QImage picture = screen->grabWindow(0).toImage();
+    capturing = true;
+    // The menu or button that asked is still on screen now; look again once it has had its way.
+    QTimer::singleShot(0, this, [this] { CaptureWhenMenusClosed(MenuWaitAttempts); });
+}
+
+void DemoHandler::CaptureWhenMenusClosed(int attemptsLeft)
+{
+    if (QApplication::activePopupWidget() && attemptsLeft > 0)
+    {
+        QTimer::singleShot(MenuPollMs, this, [this, attemptsLeft] { CaptureWhenMenusClosed(attemptsLeft - 1); });
+        return;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+    {
+        if (IsLaunchersOwn(window))
+        {
+            hiddenForCapture.append(window);
+            window->hide();
+        }
+    }
+    // Hidden by the launcher itself meanwhile (deactivated, say): it stays hidden.
+    hideWatch =
+        connect(&Zarvo::Host::CallRecord::Instance(), &Zarvo::Host::CallRecord::CallAdded, this,
+                [this](const QString& call)
+                {
+                    const QString prefix = QStringLiteral("Util::HideWindow(");
+                    if (call.startsWith(prefix))
+                    {
+                        const QString name = call.mid(prefix.size()).chopped(1);
+                        hiddenForCapture.erase(std::remove_if(hiddenForCapture.begin(), hiddenForCapture.end(),
+                                                              [&name](const QPointer<QWidget>& window)
+                                                              { return !window || window->objectName() == name; }),
+                                               hiddenForCapture.end());
+                    }
+                });
+    // The windows below what was just closed or hidden need a moment to repaint.
+    QTimer::singleShot(RepaintMs, this, [this] { Capture(); });
+}
+
+void DemoHandler::Capture()
+{
+    const QList<QScreen*> screens =
+        allScreens ? QGuiApplication::screens() : QList<QScreen*>{QGuiApplication::screenAt(QCursor::pos())};
+    QRect area;
+    for (QScreen* screen : screens)
+    {
+        area |= screen ? screen->geometry() : QRect();
+    }
+    QImage picture;
     bool composed = false;
-    if (picture.isNull())
+    if (!area.isEmpty())
+    {
+        picture = QImage(area.size(), QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::black);
+        QPainter painter(&picture);
+        for (QScreen* screen : screens)
+        {
+            const QPixmap shot = screen->grabWindow(0);
+            if (shot.isNull())
+            {
+                composed = true;
+                break;
+            }
+            painter.drawPixmap(QRect(screen->geometry().topLeft() - area.topLeft(), screen->geometry().size()), shot);
+        }
+    }
+    else if (QScreen* primary = QGuiApplication::primaryScreen())
+    {
+        area = primary->geometry();
+        composed = true;
+    }
+    if (composed && !area.isEmpty())
     {
         // Platforms without a screen picture (offscreen, some Wayland sessions) still have
         // this application's windows.
-        picture = Snapshot::Compose(screen->geometry(), Snapshot::VisibleWindows());
-        composed = true;
+        picture = Snapshot::Compose(area, Snapshot::VisibleWindows());
     }
 
+    disconnect(hideWatch);
+    for (const QPointer<QWidget>& window : std::as_const(hiddenForCapture))
+    {
+        if (window)
+        {
+            window->show();
+        }
+    }
+    hiddenForCapture.clear();
+    capturing = false;
+    if (picture.isNull())
+    {
+        emit Message(tr("No screenshot: there is no screen."));
+        emit ScreenshotFinished(QString());
+        return;
+    }
+    Save(picture, composed);
+}
+
+void DemoHandler::Save(const QImage& picture, bool composed)
+{
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     const QDir folder(screenshotsDir);
     QString path = folder.filePath(QStringLiteral("orb-screenshot-%1.png").arg(stamp));
@@ -83,6 +194,7 @@ void DemoHandler::TakeScreenshot()
     if (!picture.save(path, "PNG"))
     {
         emit Message(tr("No screenshot: %1 cannot be written.").arg(path));
+        emit ScreenshotFinished(QString());
         return;
     }
     lastScreenshot = path;
@@ -90,6 +202,7 @@ void DemoHandler::TakeScreenshot()
                                "picture of the screen).")
                                 .arg(path)
                           : tr("Screenshot saved to %1.").arg(path));
+    emit ScreenshotFinished(path);
 }
 
 void DemoHandler::ShowSchedulerPreferences(bool fromScheduler)

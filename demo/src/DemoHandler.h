@@ -2,14 +2,19 @@
 
 #include "Module/Launcher/IHandler.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+
+class QWidget;
 
 namespace OrbDemo
 {
 // The host's side of every launcher feature, action and hotkey. Taking a screenshot really
-// saves a picture of the screen; recordings, the library and the scheduler are this demo's
-// stand-ins and only report that they were asked for.
+// saves a picture of the screen under the mouse pointer (or of all screens), once the menu
+// that asked for it has closed and without the launcher's own windows; recordings, the
+// library and the scheduler are this demo's stand-ins and only report that they were asked for.
 class DemoHandler : public QObject, public Zarvo::Orb::Module::Launcher::IHandler
 {
     Q_OBJECT
@@ -25,6 +30,9 @@ public:
     void ShowSchedulerPreferences(bool fromScheduler) override;
     void HandleAction(const std::string& actionId) override;
 
+    // Screenshots show every screen side by side instead of the one under the pointer.
+    void SetAllScreens(bool all) { allScreens = all; }
+
     // Passes a line from elsewhere in the host to whoever shows Message.
     void Report(const QString& text) { emit Message(text); }
 
@@ -35,13 +43,22 @@ signals:
     // One line for the user, already translated.
     void Message(const QString& text);
     void QuitRequested();
+    // A screenshot was written to path, or could not be (empty path).
+    void ScreenshotFinished(const QString& path);
     // The host's own actions that reach it through the launcher ("ActionPreferences" say).
     void HostActionRequested(const QString& actionId);
 
 private:
     void Record(const QString& call);
+    void CaptureWhenMenusClosed(int attemptsLeft);
+    void Capture();
+    void Save(const QImage& picture, bool composed);
 
     QString screenshotsDir;
     QString lastScreenshot;
+    bool allScreens = false;
+    bool capturing = false;
+    QList<QPointer<QWidget>> hiddenForCapture;
+    QMetaObject::Connection hideWatch;
 };
 } // namespace OrbDemo

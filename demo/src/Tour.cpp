@@ -493,7 +493,11 @@ void Tour::TourHotkeysAndButtons()
     Log(QStringLiteral("step: click the screenshot button (tooltip \"%1\")").arg(screenshot->toolTip()));
     const QString before = host.Handler().LastScreenshot();
     screenshot->click();
-    Check(host.Handler().LastScreenshot() != before, QStringLiteral("the screenshot button saved no picture"));
+    // The picture is taken once the panel has had its way and is out of sight.
+    Check(WaitFor([this, &before] { return host.Handler().LastScreenshot() != before; }),
+          QStringLiteral("the screenshot button saved no picture"));
+    Check(WaitFor([panel] { return panel->isVisible(); }),
+          QStringLiteral("the panel did not come back after the screenshot"));
     for (const char* name : {"capturingFeatureButton", "audioCapturingFeatureButton"})
     {
         auto* button = Child(panel, name);

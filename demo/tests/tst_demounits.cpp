@@ -21,6 +21,7 @@
 #include <QImage>
 #include <QKeySequenceEdit>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -29,6 +30,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <exception>
@@ -350,19 +352,54 @@ void DemoUnitsTest::takesScreenshots()
 
     const QString folder = temp.filePath(QStringLiteral("screens"));
     QVERIFY(QDir().mkpath(folder));
-    DemoHandler handler(folder);
+    ModuleLibrary library;
+    QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
+    DemoHost host(temp.filePath(QStringLiteral("screens.ini")), folder);
+    QCOMPARE(host.Start(library), QString());
+    host.Activate(false);
+    QWidget* panel = host.Panel();
+    QTRY_VERIFY(panel->isVisible());
+    // Without the demo's style sheet the panel has no docked size; placed where the picture sees it.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    panel->move(500, 300);
+    const QPoint panelCentre = panel->geometry().center();
+    const QImage background = Snapshot::Background(screen);
+
+    // Asked from a menu that closes only after its action ran.
+    QMenu menu;
+    menu.addAction(QStringLiteral("Take Screenshot"));
+    menu.popup(QPoint(300, 200));
+    QTRY_VERIFY(menu.isVisible());
+    const QPoint menuCentre = menu.geometry().center();
+    const QImage before = Snapshot::Compose(screen, Snapshot::VisibleWindows());
+    QVERIFY(before.pixelColor(panelCentre) != background.pixelColor(panelCentre));
+    QVERIFY(before.pixelColor(menuCentre) != background.pixelColor(menuCentre));
+    QTimer::singleShot(400, &menu, &QMenu::hide);
+
+    DemoHandler& handler = host.Handler();
     QSignalSpy messages(&handler, &DemoHandler::Message);
+    QSignalSpy finished(&handler, &DemoHandler::ScreenshotFinished);
     handler.TakeScreenshot();
+    // A second request while the first waits adds nothing.
     handler.TakeScreenshot();
+    QVERIFY(finished.wait());
+    QTRY_VERIFY(panel->isVisible());
+    handler.TakeScreenshot();
+    QVERIFY(finished.wait());
+    QCOMPARE(finished.size(), 2);
 
     const QStringList files = QDir(folder).entryList({QStringLiteral("*.png")}, QDir::Files);
     QCOMPARE(files.size(), 2);
     QVERIFY(files.contains(QFileInfo(handler.LastScreenshot()).fileName()));
-    const QImage shot(handler.LastScreenshot());
-    QCOMPARE(shot.size(), QGuiApplication::primaryScreen()->geometry().size());
+    const QImage shot(finished.first().at(0).toString());
+    QCOMPARE(shot.size(), screen.size());
+    // The host's own window is there; the closed menu and the launcher's panel are not.
+    QCOMPARE(shot.pixelColor(105, 105), QColor(Qt::red));
+    QCOMPARE(shot.pixelColor(menuCentre), background.pixelColor(menuCentre));
+    QCOMPARE(shot.pixelColor(panelCentre), background.pixelColor(panelCentre));
     QVERIFY(messages.last().at(0).toString().contains(handler.LastScreenshot()));
-    QCOMPARE(Zarvo::Host::CallRecord::CallsStartingWith(QStringLiteral("Handler::")),
-             (QStringList{QStringLiteral("Handler::TakeScreenshot"), QStringLiteral("Handler::TakeScreenshot")}));
+    QCOMPARE(Zarvo::Host::CallRecord::CallsStartingWith(QStringLiteral("Handler::TakeScreenshot")).size(), 3);
+    QCOMPARE(host.Shutdown(), QString());
 }
 
 void DemoUnitsTest::reportsUnwritableScreenshotFolder()
@@ -374,7 +411,10 @@ void DemoUnitsTest::reportsUnwritableScreenshotFolder()
 
     DemoHandler handler(blocker + QStringLiteral("/shots"));
     QSignalSpy messages(&handler, &DemoHandler::Message);
+    QSignalSpy finished(&handler, &DemoHandler::ScreenshotFinished);
     handler.TakeScreenshot();
+    QVERIFY(finished.wait());
+    QCOMPARE(finished.at(0).at(0).toString(), QString());
     QCOMPARE(handler.LastScreenshot(), QString());
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.at(0).at(0).toString().contains(blocker), qPrintable(messages.at(0).at(0).toString()));
