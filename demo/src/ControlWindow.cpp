@@ -89,6 +89,7 @@ public:
     std::vector<QLabel*> presetTitles;
     std::vector<HotkeyEdit*> hotkeyEdits;
     QLabel* scopeLabel = nullptr;
+    QLabel* settingsLabel = nullptr;
     QLabel* hotkeyMessage = nullptr;
 
     QLabel* languageLabel = nullptr;
@@ -283,6 +284,10 @@ void ControlWindow::Impl::Build()
     }
 
     q->statusBar()->setObjectName(QStringLiteral("statusBar"));
+    // A permanent label: menu items' empty status tips would clear a status message.
+    settingsLabel = new QLabel(q->statusBar());
+    settingsLabel->setObjectName(QStringLiteral("settingsLabel"));
+    q->statusBar()->addWidget(settingsLabel, 1);
     UpdateActiveState(host.IsActive());
 }
 
@@ -324,7 +329,7 @@ void ControlWindow::Impl::Retranslate()
     hotkeyMessage->clear();
     hotkeyMessage->hide();
     UpdateScope();
-    q->statusBar()->showMessage(ControlWindow::tr("Settings: %1").arg(host.SettingsFile()));
+    settingsLabel->setText(ControlWindow::tr("Settings: %1").arg(host.SettingsFile()));
     UpdateActiveState(host.IsActive());
 }
 

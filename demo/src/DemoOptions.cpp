@@ -81,7 +81,11 @@ ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
         QStringLiteral("LANG"), QStringLiteral("en"));
     const QCommandLineOption silent(QStringLiteral("silent"),
                                     QCoreApplication::translate("DemoOptions", "Activate without showing the panel."));
-    parser.addOptions({help, library, settings, screenshots, tour, language, silent});
+    const QCommandLineOption allScreens(
+        QStringLiteral("all-screens"),
+        QCoreApplication::translate("DemoOptions",
+                                    "Screenshots show every screen (default: the screen under the mouse pointer)."));
+    parser.addOptions({help, library, settings, screenshots, tour, language, silent, allScreens});
 
     ParsedOptions result;
     result.helpText = parser.helpText();
@@ -108,6 +112,7 @@ ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
     options.screenshotsDir = parser.value(screenshots);
     options.language = parser.value(language);
     options.silent = parser.isSet(silent);
+    options.allScreens = parser.isSet(allScreens);
     if (parser.isSet(tour))
     {
         options.tourDir = parser.value(tour);

@@ -26,6 +26,8 @@ struct Options
     // "en" or "de".
     QString language;
     bool silent = false;
+    // Screenshots show every screen, not only the one under the mouse pointer.
+    bool allScreens = false;
     // The settings file is the tour's own and starts empty on every run.
     bool freshSettings = false;
 };

@@ -18,13 +18,13 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QStackedWidget>
-#include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
@@ -540,8 +540,8 @@ void Tour::TourMenusAndControls()
     controls = new ControlWindow(host, languages);
     // Every tour draws the same picture: no clock, no folder names, no screenshot file names.
     controls->ShowLogTimes(false);
-    controls->statusBar()->showMessage(
-        ControlWindow::tr("Settings: %1").arg(QFileInfo(host.SettingsFile()).fileName()));
+    Child<QLabel>(controls, "settingsLabel")
+        ->setText(ControlWindow::tr("Settings: %1").arg(QFileInfo(host.SettingsFile()).fileName()));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     controls->move(screen.center() - controls->rect().center());
     controls->show();

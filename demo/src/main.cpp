@@ -93,6 +93,7 @@ int main(int argc, char** argv)
     app.setStyleSheet(LoadStyleSheet());
 
     DemoHost host(options.settingsFile, options.screenshotsDir);
+    host.Handler().SetAllScreens(options.allScreens);
     problem = host.Start(library);
     if (!problem.isEmpty())
     {

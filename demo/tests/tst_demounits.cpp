@@ -139,11 +139,11 @@ void DemoUnitsTest::parsesOptions_data()
         << "en"
         << "/tmp/s.ini"
         << "/tmp/p";
-    QTest::newRow("german") << QStringList{"--language", "de"} << true << ""
-                            << ""
-                            << "de"
-                            << ""
-                            << "";
+    QTest::newRow("all screens, german") << QStringList{"--all-screens", "--language", "de"} << true << ""
+                                         << ""
+                                         << "de"
+                                         << ""
+                                         << "";
     QTest::newRow("unknown language") << QStringList{"--language", "fr"} << true << "fr"
                                       << ""
                                       << ""
@@ -187,6 +187,7 @@ void DemoUnitsTest::parsesOptions()
     QCOMPARE(parsed.options.tourDir, tourDir);
     QCOMPARE(parsed.options.language, language);
     QCOMPARE(parsed.options.libraryPath, DefaultLibraryPath());
+    QCOMPARE(parsed.options.allScreens, arguments.contains(QLatin1String("--all-screens")));
     if (settings.isEmpty())
     {
         QVERIFY(parsed.options.settingsFile.endsWith(QLatin1String("orb-launcher-demo.ini")));

@@ -1,6 +1,6 @@
 // The demo host on a real X11 display (Xvfb): hotkeys pressed anywhere reach the handler, a
-// combination another program holds is reported, and translucent windows are masked exactly
-// while no compositing manager runs.
+// combination another program holds is reported, the panel stays docked when the screen
+// changes size, and translucent windows are masked exactly while no compositing manager runs.
 #include "ControlWindow.h"
 #include "DemoHandler.h"
 #include "DemoHost.h"
@@ -13,8 +13,11 @@
 #include "OrbUtilUI/WindowUtil.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -107,6 +110,13 @@ private:
     xcb_key_symbols_t* symbols;
     xcb_window_t root;
 };
+
+bool Randr(const QStringList& arguments)
+{
+    QProcess xrandr;
+    xrandr.start(QStringLiteral("xrandr"), arguments);
+    return xrandr.waitForFinished(30000) && xrandr.exitStatus() == QProcess::NormalExit && xrandr.exitCode() == 0;
+}
 
 int Count(const QString& call)
 {
@@ -204,6 +214,36 @@ private slots:
         host.Hotkeys().SetHotkeyForFastPreset("presetFullScreen", "Ctrl+Alt+8");
         QCOMPARE(binder->StatusOf(QStringLiteral("presetFullScreen")), HotkeyBinder::Binding::Bound);
         host.Shutdown();
+    }
+
+    void redocksWhenTheScreenChanges()
+    {
+        QVERIFY2(Randr({}), "xrandr cannot talk to the display");
+        QFile style(QStringLiteral(":/orb-launcher.qss"));
+        QVERIFY(style.open(QIODevice::ReadOnly));
+        qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
+        DemoHost host(temp.filePath(QStringLiteral("screens.ini")), temp.filePath(QStringLiteral("shots")));
+        QCOMPARE(host.Start(library), QString());
+        host.Activate(false);
+        QWidget* panel = host.Panel();
+        QScreen* screen = QGuiApplication::primaryScreen();
+        QTRY_COMPARE(panel->geometry().right(), screen->geometry().right());
+
+        // Smaller, as a laptop on its own display after a projector: the panel follows the edge.
+        QVERIFY(Randr({"--newmode", "1024x640", "0", "1024", "0", "0", "0", "640", "0", "0", "0"}));
+        QVERIFY(Randr({"--addmode", "screen", "1024x640"}));
+        QVERIFY(Randr({"--output", "screen", "--mode", "1024x640", "--fb", "1024x640"}));
+        QTRY_COMPARE(screen->geometry().width(), 1024);
+        QTRY_COMPARE(panel->geometry().right(), 1023);
+        QVERIFY(screen->geometry().contains(panel->geometry()));
+
+        // Larger again: docked, not left floating in the middle.
+        QVERIFY(Randr({"--output", "screen", "--mode", "1280x800", "--fb", "1280x800"}));
+        QTRY_COMPARE(screen->geometry().width(), 1280);
+        QTRY_COMPARE(panel->geometry().right(), 1279);
+        QVERIFY(Zarvo::Host::CallRecord::Calls().contains(QStringLiteral("Demo::Redock")));
+        host.Shutdown();
+        qApp->setStyleSheet(QString());
     }
 
     void masksTranslucentWindowsWithoutCompositor()
