@@ -10,6 +10,7 @@
 
 #include "CallRecord/CallRecord.h"
 #include "OrbUserSettings/HotkeySettings.h"
+#include "OrbUtilUI/CaptureTrayIcon.h"
 #include "OrbUtilUI/WindowUtil.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -84,20 +86,23 @@ public:
     }
 
     // Takes the selection a compositing manager holds while it runs.
-    void ActAsCompositor()
+    void ActAsCompositor() { TakeSelection("_NET_WM_CM_S0"); }
+    // Takes the selection of the system tray, as a desktop's panel does when it starts.
+    void ActAsTray() { TakeSelection("_NET_SYSTEM_TRAY_S0"); }
+
+private:
+    void TakeSelection(const QByteArray& name)
     {
         const xcb_window_t window = xcb_generate_id(connection);
         xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                           XCB_COPY_FROM_PARENT, 0, nullptr);
-        const char name[] = "_NET_WM_CM_S0";
         xcb_intern_atom_reply_t* atom =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, sizeof(name) - 1, name), nullptr);
+            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, name.size(), name.constData()), nullptr);
         xcb_set_selection_owner(connection, window, atom->atom, XCB_CURRENT_TIME);
         std::free(atom);
         Sync();
     }
 
-private:
     void Fake(uint8_t type, xcb_keysym_t keysym)
     {
         xcb_test_fake_input(connection, type, Keycode(keysym), XCB_CURRENT_TIME, root, 0, 0, 0);
@@ -244,6 +249,21 @@ private slots:
         QVERIFY(Zarvo::Host::CallRecord::Calls().contains(QStringLiteral("Demo::Redock")));
         host.Shutdown();
         qApp->setStyleSheet(QString());
+    }
+
+    void showsTrayIconOnceATrayStarts()
+    {
+        DemoHost host(temp.filePath(QStringLiteral("tray.ini")), temp.filePath(QStringLiteral("shots")));
+        QCOMPARE(host.Start(library), QString());
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        QVERIFY(!host.TrayIcon().GetSystemTrayIcon());
+
+        OtherClient tray;
+        tray.ActAsTray();
+        QTRY_VERIFY_WITH_TIMEOUT(host.TrayIcon().GetSystemTrayIcon(), 10000);
+        QCOMPARE(host.TrayIcon().GetSystemTrayIcon()->toolTip(), QStringLiteral("Orb launcher demo"));
+        QCOMPARE(host.TrayIcon().GetSystemTrayIcon()->contextMenu(), host.TrayMenu());
+        host.Shutdown();
     }
 
     void masksTranslucentWindowsWithoutCompositor()
