@@ -12,26 +12,6 @@
         <translation>Zeigt diese Hilfe.</translation>
     </message>
     <message>
-        <source>Module library to load.</source>
-        <translation>Zu ladende Modulbibliothek.</translation>
-    </message>
-    <message>
-        <source>Settings file (INI).</source>
-        <translation>Einstellungsdatei (INI).</translation>
-    </message>
-    <message>
-        <source>Folder for screenshots.</source>
-        <translation>Ordner für Screenshots.</translation>
-    </message>
-    <message>
-        <source>Tour every edge, state and dialog, write pictures and a log into DIR, then quit.</source>
-        <translation>Durch jeden Rand, jeden Zustand und jeden Dialog führen, Bilder und ein Protokoll in DIR schreiben, dann beenden.</translation>
-    </message>
-    <message>
-        <source>Language at start: en or de.</source>
-        <translation>Sprache beim Start: en oder de.</translation>
-    </message>
-    <message>
         <source>Activate without showing the panel.</source>
         <translation>Aktivieren, ohne die Leiste zu zeigen.</translation>
     </message>
@@ -74,6 +54,30 @@
     <message>
         <source>The %1 folder %2 is not writable: %3.</source>
         <translation>In den %1-Ordner %2 lässt sich nicht schreiben: %3.</translation>
+    </message>
+    <message>
+        <source>Module library to load (default: %1).</source>
+        <translation>Zu ladende Modulbibliothek (Vorgabe: %1).</translation>
+    </message>
+    <message>
+        <source>Settings file (INI; default: %1, or a fresh %2 in the tour&apos;s folder).</source>
+        <translation>Einstellungsdatei (INI; Vorgabe: %1, oder eine frische %2 im Ordner der Tour).</translation>
+    </message>
+    <message>
+        <source>Folder for screenshots (default: %1, or %2 in the tour&apos;s folder).</source>
+        <translation>Ordner für Screenshots (Vorgabe: %1, oder %2 im Ordner der Tour).</translation>
+    </message>
+    <message>
+        <source>Tour every edge, state and dialog, write pictures and a log into DIR, then quit (default without a display: %1).</source>
+        <translation>Durch jeden Rand, jeden Zustand und jeden Dialog führen, Bilder und ein Protokoll in DIR schreiben, dann beenden (Vorgabe ohne Bildschirm: %1).</translation>
+    </message>
+    <message>
+        <source>Language at start: en or de (default: en).</source>
+        <translation>Sprache beim Start: en oder de (Vorgabe: en).</translation>
+    </message>
+    <message>
+        <source>Screenshots show every screen (default: the screen under the mouse pointer).</source>
+        <translation>Screenshots zeigen alle Bildschirme (Vorgabe: den Bildschirm unter dem Mauszeiger).</translation>
     </message>
 </context>
 <context>
@@ -193,6 +197,26 @@
         <source>&amp;Language:</source>
         <translation>&amp;Sprache:</translation>
     </message>
+    <message>
+        <source>%1 is already the hotkey for &quot;%2&quot;; choose another.</source>
+        <translation>%1 ist schon das Tastenkürzel für „%2“; bitte ein anderes wählen.</translation>
+    </message>
+    <message>
+        <source>Hotkey %1 for %2 is held by another program; it works only from here.</source>
+        <translation>Das Tastenkürzel %1 für %2 belegt ein anderes Programm; es wirkt nur hier.</translation>
+    </message>
+    <message>
+        <source>Hotkey %1 for %2 cannot be grabbed: the keyboard has no such key.</source>
+        <translation>Das Tastenkürzel %1 für %2 lässt sich nicht belegen: die Tastatur hat diese Taste nicht.</translation>
+    </message>
+    <message>
+        <source>The hotkeys work system-wide.</source>
+        <translation>Die Tastenkürzel wirken systemweit.</translation>
+    </message>
+    <message>
+        <source>This desktop offers no system-wide key grabs (only X11 does): the hotkeys work only while this window has focus, as shortcuts of its &quot;Capture&quot; menu, or with the Fire buttons.</source>
+        <translation>Diese Arbeitsumgebung bietet keine systemweiten Tastenkürzel (nur X11 tut das): Die Kürzel wirken nur, solange dieses Fenster den Fokus hat, als Kürzel seines Menüs „Aufnahme“, oder mit den Auslösen-Knöpfen.</translation>
+    </message>
 </context>
 <context>
     <name>OrbDemo::DemoHandler</name>
@@ -254,6 +278,14 @@
     <message>
         <source>The settings file %1 cannot be written.</source>
         <translation>Die Einstellungsdatei %1 lässt sich nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Feedback from %1: &quot;%2&quot;</source>
+        <translation>Rückmeldung aus %1: „%2“</translation>
+    </message>
+    <message>
+        <source>Orb launcher demo</source>
+        <translation>Orb-Starter-Demo</translation>
     </message>
 </context>
 <context>
