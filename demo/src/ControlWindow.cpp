@@ -90,6 +90,7 @@ public:
     std::vector<HotkeyEdit*> hotkeyEdits;
     QLabel* scopeLabel = nullptr;
     QLabel* settingsLabel = nullptr;
+    QLabel* recordingLabel = nullptr;
     QLabel* hotkeyMessage = nullptr;
 
     QLabel* languageLabel = nullptr;
@@ -288,6 +289,10 @@ void ControlWindow::Impl::Build()
     settingsLabel = new QLabel(q->statusBar());
     settingsLabel->setObjectName(QStringLiteral("settingsLabel"));
     q->statusBar()->addWidget(settingsLabel, 1);
+    recordingLabel = new QLabel(q->statusBar());
+    recordingLabel->setObjectName(QStringLiteral("recordingLabel"));
+    q->statusBar()->addPermanentWidget(recordingLabel);
+    connect(&host, &DemoHost::RecordingStatusChanged, recordingLabel, &QLabel::setText);
     UpdateActiveState(host.IsActive());
 }
 
@@ -330,6 +335,7 @@ void ControlWindow::Impl::Retranslate()
     hotkeyMessage->hide();
     UpdateScope();
     settingsLabel->setText(ControlWindow::tr("Settings: %1").arg(host.SettingsFile()));
+    recordingLabel->setText(host.RecordingStatus());
     UpdateActiveState(host.IsActive());
 }
 

@@ -53,22 +53,63 @@ void DemoHandler::Quit()
     emit QuitRequested();
 }
 
+void DemoHandler::EnableRecording(const QString& folder, const Recorder::Sources& sources)
+{
+    recorder = std::make_unique<Recorder>(folder, sources);
+    connect(recorder.get(), &Recorder::Message, this, &DemoHandler::Message);
+}
+
+void DemoHandler::ToggleRecording(Recorder::Kind kind, const QString& wouldText)
+{
+    if (!recorder)
+    {
+        emit Message(wouldText);
+        return;
+    }
+    QRect area;
+    if (kind == Recorder::Kind::Screen)
+    {
+        // The screen the panel is on, else the one under the pointer; in the display's own pixels.
+        QScreen* screen = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+        {
+            if (window->objectName() == QLatin1String("Sidebar") && window->isVisible())
+            {
+                screen = window->screen();
+            }
+        }
+        if (!screen)
+        {
+            screen = QGuiApplication::screenAt(QCursor::pos());
+        }
+        if (!screen)
+        {
+            screen = QGuiApplication::primaryScreen();
+        }
+        if (screen && QGuiApplication::platformName() == QLatin1String("xcb"))
+        {
+            area = QRect(screen->geometry().topLeft(), screen->geometry().size() * screen->devicePixelRatio());
+        }
+    }
+    recorder->Toggle(kind, area);
+}
+
 void DemoHandler::StartAudioRecord()
 {
     Record(QStringLiteral("StartAudioRecord"));
-    emit Message(tr("Audio recording would start now."));
+    ToggleRecording(Recorder::Kind::Audio, tr("Audio recording would start now."));
 }
 
 void DemoHandler::StartWebCameraRecord()
 {
     Record(QStringLiteral("StartWebCameraRecord"));
-    emit Message(tr("Webcam recording would start now."));
+    ToggleRecording(Recorder::Kind::Webcam, tr("Webcam recording would start now."));
 }
 
 void DemoHandler::StartRecord()
 {
     Record(QStringLiteral("StartRecord"));
-    emit Message(tr("Screen recording would start now."));
+    ToggleRecording(Recorder::Kind::Screen, tr("Screen recording would start now."));
 }
 
 void DemoHandler::OpenLibraryFiles()

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "Module/Launcher/IHandler.h"
+#include "Recorder.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+#include <memory>
 
 class QWidget;
 
@@ -33,6 +36,11 @@ public:
     // Screenshots show every screen side by side instead of the one under the pointer.
     void SetAllScreens(bool all) { allScreens = all; }
 
+    // Recordings from now on really record, into folder; until then they are only reported.
+    void EnableRecording(const QString& folder, const Recorder::Sources& sources);
+    // Null until recording is enabled.
+    Recorder* GetRecorder() const { return recorder.get(); }
+
     // Passes a line from elsewhere in the host to whoever shows Message.
     void Report(const QString& text) { emit Message(text); }
 
@@ -50,6 +58,8 @@ signals:
 
 private:
     void Record(const QString& call);
+    // Starts or stops kind, or says what would happen when recording is not enabled.
+    void ToggleRecording(Recorder::Kind kind, const QString& wouldText);
     void CaptureWhenMenusClosed(int attemptsLeft);
     void Capture();
     void Save(const QImage& picture, bool composed);
@@ -60,5 +70,6 @@ private:
     bool capturing = false;
     QList<QPointer<QWidget>> hiddenForCapture;
     QMetaObject::Connection hideWatch;
+    std::unique_ptr<Recorder> recorder;
 };
 } // namespace OrbDemo

@@ -143,15 +143,60 @@ QString DemoHost::Start(const ModuleLibrary& library)
 
     AttachTrayIconWhenAvailable();
     WatchScreens();
+    if (Recorder* recorder = handler->GetRecorder())
+    {
+        auto* tick = new QTimer(this);
+        tick->setInterval(1000);
+        connect(tick, &QTimer::timeout, this, &DemoHost::ShowRecordingStatus);
+        connect(recorder, &Recorder::StateChanged, this,
+                [this, tick](bool recording)
+                {
+                    recording ? tick->start() : tick->stop();
+                    ShowRecordingStatus();
+                });
+        connect(recorder, &Recorder::Message, this,
+                [this](const QString& text)
+                {
+                    if (QSystemTrayIcon* icon = container ? TrayIcon().GetSystemTrayIcon() : nullptr)
+                    {
+                        icon->showMessage(tr("Orb launcher demo"), text);
+                    }
+                });
+    }
     qApp->installEventFilter(this);
     return QString();
+}
+
+QString DemoHost::RecordingStatus() const
+{
+    const Recorder* recorder = handler->GetRecorder();
+    if (!recorder || !recorder->IsRecording())
+    {
+        return QString();
+    }
+    const qint64 seconds = recorder->ElapsedMs() / 1000;
+    return tr("Recording %1 %2:%3")
+        .arg(Recorder::KindName(recorder->Current()))
+        .arg(seconds / 60)
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+void DemoHost::ShowRecordingStatus()
+{
+    const QString status = RecordingStatus();
+    if (QSystemTrayIcon* icon = container ? TrayIcon().GetSystemTrayIcon() : nullptr)
+    {
+        icon->setToolTip(status.isEmpty() ? tr("Orb launcher demo") : tr("Orb launcher demo: %1").arg(status));
+    }
+    emit RecordingStatusChanged(status);
 }
 
 void DemoHost::AttachTrayIconWhenAvailable()
 {
     if (QSystemTrayIcon::isSystemTrayAvailable())
     {
-        TrayIcon().AttachSystemTrayIcon(QIcon(QStringLiteral(":/icons/app.svg")))->setToolTip(tr("Orb launcher demo"));
+        TrayIcon().AttachSystemTrayIcon(QIcon(QStringLiteral(":/icons/app.svg")));
+        ShowRecordingStatus();
         return;
     }
     // A tray may come later, with the panel of a desktop started after this program.
@@ -213,10 +258,7 @@ bool DemoHost::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == qApp && event->type() == QEvent::LanguageChange && container)
     {
-        if (QSystemTrayIcon* icon = TrayIcon().GetSystemTrayIcon())
-        {
-            icon->setToolTip(tr("Orb launcher demo"));
-        }
+        ShowRecordingStatus();
     }
     return QObject::eventFilter(watched, event);
 }
@@ -257,6 +299,11 @@ bool DemoHost::IsActive() const
 
 QString DemoHost::Shutdown()
 {
+    // Ended by ffmpeg itself, so that the file plays.
+    if (Recorder* recorder = handler->GetRecorder())
+    {
+        recorder->Stop();
+    }
     if (launcher && launcher->IsActive())
     {
         launcher->Deactivate();

@@ -85,8 +85,13 @@ public:
     // The name of the preset bound to hotkeyId; empty for none.
     static QString PresetName(const QString& hotkeyId);
 
+    // "Recording screen 0:05" while a recording runs, else empty.
+    QString RecordingStatus() const;
+
 signals:
     void ActiveChanged(bool active);
+    // Every second while recording, and when a recording starts or ends.
+    void RecordingStatusChanged(const QString& status);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,6 +100,7 @@ private:
     void AttachTrayIconWhenAvailable();
     void WatchScreens();
     void Redock();
+    void ShowRecordingStatus();
 
     std::shared_ptr<Zarvo::Host::IniApplicationSettingsManager> settings;
     std::shared_ptr<Zarvo::Host::FeedbackController> feedback;

@@ -27,6 +27,12 @@ QString DefaultSettingsFile()
     return QDir(folder).filePath(QStringLiteral("orb-launcher-demo.ini"));
 }
 
+QString DefaultRecordingsDir()
+{
+    const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
+    return videos.isEmpty() ? QDir::homePath() : videos;
+}
+
 QString DefaultScreenshotsDir()
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -81,11 +87,19 @@ ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
         QStringLiteral("LANG"), QStringLiteral("en"));
     const QCommandLineOption silent(QStringLiteral("silent"),
                                     QCoreApplication::translate("DemoOptions", "Activate without showing the panel."));
+    const QCommandLineOption recordings(
+        QStringLiteral("recordings"),
+        QCoreApplication::translate("DemoOptions", "Folder for recordings (default: %1).").arg(DefaultRecordingsDir()),
+        QStringLiteral("DIR"), DefaultRecordingsDir());
+    // For tests on machines without a camera or a microphone.
+    QCommandLineOption generatedSources(QStringLiteral("generated-sources"));
+    generatedSources.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption allScreens(
         QStringLiteral("all-screens"),
         QCoreApplication::translate("DemoOptions",
                                     "Screenshots show every screen (default: the screen under the mouse pointer)."));
-    parser.addOptions({help, library, settings, screenshots, tour, language, silent, allScreens});
+    parser.addOptions(
+        {help, library, settings, screenshots, recordings, tour, language, silent, allScreens, generatedSources});
 
     ParsedOptions result;
     result.helpText = parser.helpText();
@@ -113,6 +127,8 @@ ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
     options.language = parser.value(language);
     options.silent = parser.isSet(silent);
     options.allScreens = parser.isSet(allScreens);
+    options.recordingsDir = parser.value(recordings);
+    options.generatedSources = parser.isSet(generatedSources);
     if (parser.isSet(tour))
     {
         options.tourDir = parser.value(tour);
@@ -138,7 +154,7 @@ ParsedOptions ParseOptions(const QStringList& arguments, bool displayAvailable)
             QCoreApplication::translate("DemoOptions", "Unknown language \"%1\": use en or de.").arg(options.language);
     }
     else if (options.libraryPath.isEmpty() || options.settingsFile.isEmpty() || options.screenshotsDir.isEmpty() ||
-             (parser.isSet(tour) && options.tourDir.isEmpty()))
+             options.recordingsDir.isEmpty() || (parser.isSet(tour) && options.tourDir.isEmpty()))
     {
         result.error = QCoreApplication::translate("DemoOptions", "Paths given on the command line must not be empty.");
     }

@@ -21,6 +21,9 @@ struct Options
     QString libraryPath;
     QString settingsFile;
     QString screenshotsDir;
+    QString recordingsDir;
+    // ffmpeg's generated picture and tone instead of the camera and the microphone.
+    bool generatedSources = false;
     // Empty: interactive run with the control window.
     QString tourDir;
     // "en" or "de".

@@ -5,6 +5,7 @@
 #include "Languages.h"
 #include "ModuleLibrary.h"
 #include "QuitSignals.h"
+#include "Recorder.h"
 #include "Tour.h"
 
 #include <QApplication>
@@ -72,6 +73,11 @@ int main(int argc, char** argv)
     {
         problem = PrepareWritableFolder(options.tourDir, QApplication::translate("main", "tour"));
     }
+    // The tour never records: its pictures must not depend on this machine's devices.
+    if (problem.isEmpty() && options.tourDir.isEmpty())
+    {
+        problem = PrepareWritableFolder(options.recordingsDir, QApplication::translate("main", "recordings"));
+    }
     if (!problem.isEmpty())
     {
         Report(problem);
@@ -94,6 +100,12 @@ int main(int argc, char** argv)
 
     DemoHost host(options.settingsFile, options.screenshotsDir);
     host.Handler().SetAllScreens(options.allScreens);
+    if (options.tourDir.isEmpty())
+    {
+        Recorder::Sources sources = Recorder::Sources::Detect();
+        sources.generated = options.generatedSources;
+        host.Handler().EnableRecording(options.recordingsDir, sources);
+    }
     problem = host.Start(library);
     if (!problem.isEmpty())
     {

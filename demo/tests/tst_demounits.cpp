@@ -6,6 +6,7 @@
 #include "DemoOptions.h"
 #include "Languages.h"
 #include "ModuleLibrary.h"
+#include "Recorder.h"
 #include "Snapshot.h"
 
 #include "CallRecord/CallRecord.h"
@@ -28,11 +29,13 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <csignal>
 #include <exception>
 #include <typeinfo>
 
@@ -98,6 +101,9 @@ private slots:
     void editsHotkeys_data();
     void editsHotkeys();
     void controlWindowFollowsHost();
+    void recorderSaysWhatIsMissing_data();
+    void recorderSaysWhatIsMissing();
+    void recorderReportsACrash();
 
 private:
     QTemporaryDir temp;
@@ -548,6 +554,94 @@ void DemoUnitsTest::controlWindowFollowsHost()
             controls.findChild<QLabel*>(QStringLiteral("hotkeyScopeLabel"))->text().contains(QLatin1String("only")));
     }
     QCOMPARE(host.Shutdown(), QString());
+}
+
+void DemoUnitsTest::recorderSaysWhatIsMissing_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("ffmpeg");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("camera");
+    // The call to the recorder and a part of the message.
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("mention");
+
+    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    const int screen = int(Recorder::Kind::Screen);
+    const int audio = int(Recorder::Kind::Audio);
+    const int webcam = int(Recorder::Kind::Webcam);
+    QTest::newRow("no ffmpeg") << screen << "/nonexistent/ffmpeg"
+                               << ":0"
+                               << "/dev/video0"
+                               << "Recorder::Unavailable(screen)"
+                               << "ffmpeg is not installed";
+    QTest::newRow("no X11") << screen << ffmpeg << ""
+                            << "/dev/video0"
+                            << "Recorder::Unavailable(screen)"
+                            << "X11";
+    QTest::newRow("no camera") << webcam << ffmpeg << ":0"
+                               << ""
+                               << "Recorder::Unavailable(webcam)"
+                               << "no camera";
+    QTest::newRow("no audio server") << audio << ffmpeg << ":0"
+                                     << ""
+                                     << "Recorder::Failed(audio)"
+                                     << "orb-no-such-device";
+}
+
+void DemoUnitsTest::recorderSaysWhatIsMissing()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, ffmpeg);
+    QFETCH(QString, display);
+    QFETCH(QString, camera);
+    QFETCH(QString, call);
+    QFETCH(QString, mention);
+    QVERIFY2(!ffmpeg.isEmpty(), "ffmpeg is installed by tools/debian-packages.txt");
+
+    Recorder::Sources sources;
+    sources.ffmpeg = ffmpeg;
+    sources.x11Display = display;
+    sources.camera = camera;
+    sources.audioFormat = QStringLiteral("alsa");
+    sources.audioDevice = QStringLiteral("orb-no-such-device");
+    Recorder recorder(temp.filePath(QStringLiteral("recordings")), sources);
+    QSignalSpy messages(&recorder, &Recorder::Message);
+    recorder.Toggle(Recorder::Kind(kind), QRect(0, 0, 640, 480));
+    QTRY_VERIFY(!recorder.IsRecording());
+    QTRY_VERIFY(Zarvo::Host::CallRecord::Calls().contains(call));
+    QVERIFY(!messages.isEmpty());
+    QVERIFY2(messages.last().at(0).toString().contains(mention), qPrintable(messages.last().at(0).toString()));
+}
+
+void DemoUnitsTest::recorderReportsACrash()
+{
+    Recorder::Sources sources;
+    sources.ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    sources.generated = true;
+    Recorder recorder(temp.filePath(QStringLiteral("recordings")), sources);
+    QSignalSpy messages(&recorder, &Recorder::Message);
+    QSignalSpy finished(&recorder, &Recorder::Finished);
+    recorder.Toggle(Recorder::Kind::Webcam);
+    QVERIFY(recorder.IsRecording());
+
+    // ffmpeg is this process's only child.
+    const auto child = []
+    {
+        QFile children(QStringLiteral("/proc/self/task/%1/children").arg(QCoreApplication::applicationPid()));
+        return children.open(QIODevice::ReadOnly) ? children.readAll().trimmed().split(' ').first().toLongLong() : 0;
+    };
+    QTRY_VERIFY(child() > 0);
+    const qint64 ffmpeg = child();
+    QVERIFY(ffmpeg > 0);
+    QCOMPARE(::kill(pid_t(ffmpeg), SIGKILL), 0);
+
+    QVERIFY(finished.wait());
+    QCOMPARE(finished.at(0).at(0).toString(), QString());
+    QVERIFY(!recorder.IsRecording());
+    QVERIFY(Zarvo::Host::CallRecord::Calls().contains(QStringLiteral("Recorder::Failed(webcam)")));
+    QVERIFY2(messages.last().at(0).toString().contains(QLatin1String("ended by itself")),
+             qPrintable(messages.last().at(0).toString()));
 }
 
 QTEST_MAIN(DemoUnitsTest)

@@ -1,12 +1,15 @@
 // The demo host on a real X11 display (Xvfb): hotkeys pressed anywhere reach the handler, a
 // combination another program holds is reported, the panel stays docked when the screen
-// changes size, and translucent windows are masked exactly while no compositing manager runs.
+// changes size, the tray icon comes with a tray started later, the screen, audio and webcam are
+// recorded into files that play, and translucent windows are masked exactly while no
+// compositing manager runs.
 #include "ControlWindow.h"
 #include "DemoHandler.h"
 #include "DemoHost.h"
 #include "HotkeyBinder.h"
 #include "Languages.h"
 #include "ModuleLibrary.h"
+#include "Recorder.h"
 
 #include "CallRecord/CallRecord.h"
 #include "OrbUserSettings/HotkeySettings.h"
@@ -15,10 +18,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMap>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -121,6 +126,26 @@ bool Randr(const QStringList& arguments)
     QProcess xrandr;
     xrandr.start(QStringLiteral("xrandr"), arguments);
     return xrandr.waitForFinished(30000) && xrandr.exitStatus() == QProcess::NormalExit && xrandr.exitCode() == 0;
+}
+
+// What ffprobe says of the file's first stream and its format: codec_name, width, height, duration.
+QMap<QString, QString> Probe(const QString& file)
+{
+    QProcess ffprobe;
+    ffprobe.start(QStringLiteral("ffprobe"),
+                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                   QStringLiteral("format=duration:stream=codec_name,width,height"), QStringLiteral("-of"),
+                   QStringLiteral("default=noprint_wrappers=1"), file});
+    QMap<QString, QString> values;
+    if (!ffprobe.waitForFinished(30000))
+        return values;
+    for (const QString& line : QString::fromUtf8(ffprobe.readAllStandardOutput()).split(QLatin1Char('\n')))
+    {
+        const int equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0 && !values.contains(line.left(equals)))
+            values.insert(line.left(equals), line.mid(equals + 1));
+    }
+    return values;
 }
 
 int Count(const QString& call)
@@ -263,6 +288,75 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(host.TrayIcon().GetSystemTrayIcon(), 10000);
         QCOMPARE(host.TrayIcon().GetSystemTrayIcon()->toolTip(), QStringLiteral("Orb launcher demo"));
         QCOMPARE(host.TrayIcon().GetSystemTrayIcon()->contextMenu(), host.TrayMenu());
+        host.Shutdown();
+    }
+
+    void recordsScreenAudioAndWebcam_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("codec");
+        QTest::addColumn<QSize>("size");
+        // The one that asks in between and is refused.
+        QTest::addColumn<int>("other");
+        QTest::newRow("screen") << int(Recorder::Kind::Screen) << "h264" << QSize(1280, 800)
+                                << int(Recorder::Kind::Audio);
+        // ffmpeg's generated tone and picture stand in for the microphone and the camera.
+        QTest::newRow("audio") << int(Recorder::Kind::Audio) << "mp3" << QSize() << int(Recorder::Kind::Webcam);
+        QTest::newRow("webcam") << int(Recorder::Kind::Webcam) << "h264" << QSize(320, 240)
+                                << int(Recorder::Kind::Screen);
+    }
+
+    void recordsScreenAudioAndWebcam()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, codec);
+        QFETCH(QSize, size);
+        QFETCH(int, other);
+
+        DemoHost host(temp.filePath(QStringLiteral("record.ini")), temp.filePath(QStringLiteral("shots")));
+        Recorder::Sources sources = Recorder::Sources::Detect();
+        sources.generated = true;
+        host.Handler().EnableRecording(temp.filePath(QStringLiteral("recordings")), sources);
+        QCOMPARE(host.Start(library), QString());
+        host.Activate(true);
+        Recorder* recorder = host.Handler().GetRecorder();
+        QSignalSpy finished(recorder, &Recorder::Finished);
+        const auto ask = [&host](int which)
+        {
+            switch (Recorder::Kind(which))
+            {
+            case Recorder::Kind::Screen:
+                return host.Handler().StartRecord();
+            case Recorder::Kind::Audio:
+                return host.Handler().StartAudioRecord();
+            case Recorder::Kind::Webcam:
+                return host.Handler().StartWebCameraRecord();
+            }
+        };
+
+        ask(kind);
+        QVERIFY(recorder->IsRecording());
+        QTRY_VERIFY(host.RecordingStatus().startsWith(
+            QStringLiteral("Recording %1 ").arg(Recorder::KindName(Recorder::Kind(kind)))));
+        ask(other);
+        QVERIFY(Zarvo::Host::CallRecord::Calls().contains(
+            QStringLiteral("Recorder::Refused(%1)").arg(Recorder::KindName(Recorder::Kind(other)))));
+        QTRY_VERIFY_WITH_TIMEOUT(recorder->ElapsedMs() >= 1200, 5000);
+        // The same button or hotkey stops it.
+        ask(kind);
+        QCOMPARE(finished.size(), 1);
+        const QString file = finished.at(0).at(0).toString();
+        QVERIFY2(!file.isEmpty(), qPrintable(Zarvo::Host::CallRecord::Calls().join(QLatin1Char('\n'))));
+        QCOMPARE(host.RecordingStatus(), QString());
+
+        const QMap<QString, QString> probe = Probe(file);
+        QCOMPARE(probe.value(QStringLiteral("codec_name")), codec);
+        QVERIFY2(probe.value(QStringLiteral("duration")).toDouble() >= 0.8, qPrintable(probe.value("duration")));
+        if (size.isValid())
+        {
+            QCOMPARE(QSize(probe.value(QStringLiteral("width")).toInt(), probe.value(QStringLiteral("height")).toInt()),
+                     size);
+        }
         host.Shutdown();
     }
 
