@@ -68,6 +68,20 @@ Recorder::~Recorder()
     Stop();
 }
 
+QString Recorder::KindId(Kind kind)
+{
+    switch (kind)
+    {
+    case Kind::Screen:
+        return QStringLiteral("screen");
+    case Kind::Audio:
+        return QStringLiteral("audio");
+    case Kind::Webcam:
+        return QStringLiteral("webcam");
+    }
+    return QString();
+}
+
 QString Recorder::KindName(Kind kind)
 {
     switch (kind)
@@ -158,7 +172,7 @@ void Recorder::Toggle(Kind kind, const QRect& screenArea)
         }
         else
         {
-            Record(QStringLiteral("Refused(%1)").arg(KindName(kind)));
+            Record(QStringLiteral("Refused(%1)").arg(KindId(kind)));
             emit Message(
                 tr("Already recording %1; stop it before recording %2.").arg(KindName(current), KindName(kind)));
         }
@@ -172,17 +186,17 @@ void Recorder::Start(Kind kind, const QRect& screenArea)
     const QString problem = Problem(kind, screenArea);
     if (!problem.isEmpty())
     {
-        Record(QStringLiteral("Unavailable(%1)").arg(KindName(kind)));
+        Record(QStringLiteral("Unavailable(%1)").arg(KindId(kind)));
         emit Message(problem);
         return;
     }
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    filePath = QDir(folder).filePath(
-        QStringLiteral("orb-%1-%2.%3").arg(KindName(kind), stamp, QLatin1String(Extension(kind))));
+    filePath =
+        QDir(folder).filePath(QStringLiteral("orb-%1-%2.%3").arg(KindId(kind), stamp, QLatin1String(Extension(kind))));
     for (int n = 2; QFileInfo::exists(filePath); ++n)
     {
         filePath = QDir(folder).filePath(
-            QStringLiteral("orb-%1-%2-%3.%4").arg(KindName(kind), stamp).arg(n).arg(QLatin1String(Extension(kind))));
+            QStringLiteral("orb-%1-%2-%3.%4").arg(KindId(kind), stamp).arg(n).arg(QLatin1String(Extension(kind))));
     }
 
     current = kind;
@@ -213,7 +227,7 @@ void Recorder::Start(Kind kind, const QRect& screenArea)
             });
     process->start(sources.ffmpeg, Arguments(kind, sources, screenArea, filePath));
     clock.start();
-    Record(QStringLiteral("Started(%1)").arg(KindName(kind)));
+    Record(QStringLiteral("Started(%1)").arg(KindId(kind)));
     emit Message(tr("Recording %1 into %2.").arg(KindName(kind), filePath));
     emit StateChanged(true);
 }
@@ -260,14 +274,14 @@ void Recorder::OnFinished()
     emit StateChanged(false);
     if (stopping && clean)
     {
-        Record(QStringLiteral("Stopped(%1)").arg(KindName(current)));
+        Record(QStringLiteral("Stopped(%1)").arg(KindId(current)));
         emit Message(tr("Recording of %1 saved to %2 (%3 s).")
                          .arg(KindName(current), filePath)
                          .arg(clock.elapsed() / 1000.0, 0, 'f', 1));
         emit Finished(filePath);
         return;
     }
-    Record(QStringLiteral("Failed(%1)").arg(KindName(current)));
+    Record(QStringLiteral("Failed(%1)").arg(KindId(current)));
     const QStringList tail = lastLines.mid(qMax(0, lastLines.size() - KeptLines));
     const QString said = tail.isEmpty() ? tr("nothing") : tail.join(QStringLiteral(" | "));
     // Audio that ends at once is a missing server or device more often than a crash.

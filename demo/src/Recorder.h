@@ -57,6 +57,9 @@ public:
 
     // The ffmpeg arguments for kind writing to file.
     static QStringList Arguments(Kind kind, const Sources& sources, const QRect& screenArea, const QString& file);
+    // "screen", "audio" or "webcam": file names and the call record.
+    static QString KindId(Kind kind);
+    // The same for the user, translated.
     static QString KindName(Kind kind);
 
 signals:

@@ -340,7 +340,7 @@ private slots:
             QStringLiteral("Recording %1 ").arg(Recorder::KindName(Recorder::Kind(kind)))));
         ask(other);
         QVERIFY(Zarvo::Host::CallRecord::Calls().contains(
-            QStringLiteral("Recorder::Refused(%1)").arg(Recorder::KindName(Recorder::Kind(other)))));
+            QStringLiteral("Recorder::Refused(%1)").arg(Recorder::KindId(Recorder::Kind(other)))));
         QTRY_VERIFY_WITH_TIMEOUT(recorder->ElapsedMs() >= 1200, 5000);
         // The same button or hotkey stops it.
         ask(kind);

@@ -79,6 +79,10 @@
         <source>Screenshots show every screen (default: the screen under the mouse pointer).</source>
         <translation>Screenshots zeigen alle Bildschirme (Vorgabe: den Bildschirm unter dem Mauszeiger).</translation>
     </message>
+    <message>
+        <source>Folder for recordings (default: %1).</source>
+        <translation>Ordner für Aufnahmen (Vorgabe: %1).</translation>
+    </message>
 </context>
 <context>
     <name>ModuleLibrary</name>
@@ -287,6 +291,69 @@
         <source>Orb launcher demo</source>
         <translation>Orb-Starter-Demo</translation>
     </message>
+    <message>
+        <source>Recording %1 %2:%3</source>
+        <translation>Aufnahme %1 %2:%3</translation>
+    </message>
+    <message>
+        <source>Orb launcher demo: %1</source>
+        <translation>Orb-Starter-Demo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>OrbDemo::Recorder</name>
+    <message>
+        <source>screen</source>
+        <translation>Bildschirm</translation>
+    </message>
+    <message>
+        <source>audio</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>webcam</source>
+        <translation>Webcam</translation>
+    </message>
+    <message>
+        <source>No recording: ffmpeg is not installed (apt-get install ffmpeg).</source>
+        <translation>Keine Aufnahme: ffmpeg ist nicht installiert (apt-get install ffmpeg).</translation>
+    </message>
+    <message>
+        <source>No screen recording: it needs an X11 display, and this desktop is not one (Wayland or none).</source>
+        <translation>Keine Bildschirmaufnahme: sie braucht eine X11-Anzeige, und diese Arbeitsumgebung ist keine (Wayland oder keine).</translation>
+    </message>
+    <message>
+        <source>No webcam recording: there is no camera (/dev/video*).</source>
+        <translation>Keine Webcam-Aufnahme: es gibt keine Kamera (/dev/video*).</translation>
+    </message>
+    <message>
+        <source>No recording: the folder %1 cannot be created.</source>
+        <translation>Keine Aufnahme: der Ordner %1 lässt sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>Already recording %1; stop it before recording %2.</source>
+        <translation>Es läuft schon eine Aufnahme (%1); bitte erst beenden, dann %2 aufnehmen.</translation>
+    </message>
+    <message>
+        <source>Recording %1 into %2.</source>
+        <translation>Aufnahme (%1) nach %2.</translation>
+    </message>
+    <message>
+        <source>Recording of %1 saved to %2 (%3 s).</source>
+        <translation>Aufnahme (%1) in %2 gespeichert (%3 s).</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>No audio recording: neither PulseAudio nor ALSA&apos;s default device answered; ffmpeg said: %1</source>
+        <translation>Keine Tonaufnahme: weder PulseAudio noch das ALSA-Standardgerät antworten; ffmpeg meldet: %1</translation>
+    </message>
+    <message>
+        <source>Recording of %1 ended by itself; ffmpeg said: %2</source>
+        <translation>Die Aufnahme (%1) endete von selbst; ffmpeg meldet: %2</translation>
+    </message>
 </context>
 <context>
     <name>OrbDemo::Tour</name>
@@ -320,6 +387,10 @@
     <message>
         <source>The tour failed; see %1.</source>
         <translation>Der Rundgang ist fehlgeschlagen; siehe %1.</translation>
+    </message>
+    <message>
+        <source>recordings</source>
+        <translation>Aufnahmen</translation>
     </message>
 </context>
 </TS>
