@@ -237,7 +237,8 @@ void DemoUnitsTest::checksSettingsFile()
     const QString garbage = temp.filePath(QStringLiteral("garbage.ini"));
     QFile garbageFile(garbage);
     QVERIFY(garbageFile.open(QIODevice::WriteOnly));
-    garbageFile.write("\0\xff no key [[[\n=\n[open\nkey\n", 29);
+    const char garbageText[] = "\0\xff no key [[[\n=\n[open\nkey\n";
+    garbageFile.write(garbageText, sizeof(garbageText) - 1);
     garbageFile.close();
     {
         Zarvo::Host::IniApplicationSettingsManager settings(garbage);
