@@ -154,7 +154,8 @@ QString DemoHost::Start(const ModuleLibrary& library)
                     recording ? tick->start() : tick->stop();
                     ShowRecordingStatus();
                 });
-        connect(recorder, &Recorder::Message, this,
+        // Problems only: a balloon at every start would show in the screen recording.
+        connect(recorder, &Recorder::Problem, this,
                 [this](const QString& text)
                 {
                     if (QSystemTrayIcon* icon = container ? TrayIcon().GetSystemTrayIcon() : nullptr)

@@ -61,6 +61,7 @@ Recorder::Recorder(const QString& folder, const Sources& sources, QObject* paren
     , folder(folder)
     , sources(sources)
 {
+    connect(this, &Recorder::Problem, this, &Recorder::Message);
 }
 
 Recorder::~Recorder()
@@ -141,7 +142,7 @@ QStringList Recorder::Arguments(Kind kind, const Sources& sources, const QRect& 
     return arguments << file;
 }
 
-QString Recorder::Problem(Kind kind, const QRect& screenArea) const
+QString Recorder::MissingPart(Kind kind, const QRect& screenArea) const
 {
     if (sources.ffmpeg.isEmpty() || !QFileInfo(sources.ffmpeg).isExecutable())
     {
@@ -173,7 +174,7 @@ void Recorder::Toggle(Kind kind, const QRect& screenArea)
         else
         {
             Record(QStringLiteral("Refused(%1)").arg(KindId(kind)));
-            emit Message(
+            emit Problem(
                 tr("Already recording %1; stop it before recording %2.").arg(KindName(current), KindName(kind)));
         }
         return;
@@ -183,11 +184,11 @@ void Recorder::Toggle(Kind kind, const QRect& screenArea)
 
 void Recorder::Start(Kind kind, const QRect& screenArea)
 {
-    const QString problem = Problem(kind, screenArea);
+    const QString problem = MissingPart(kind, screenArea);
     if (!problem.isEmpty())
     {
         Record(QStringLiteral("Unavailable(%1)").arg(KindId(kind)));
-        emit Message(problem);
+        emit Problem(problem);
         return;
     }
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -285,7 +286,7 @@ void Recorder::OnFinished()
     const QStringList tail = lastLines.mid(qMax(0, lastLines.size() - KeptLines));
     const QString said = tail.isEmpty() ? tr("nothing") : tail.join(QStringLiteral(" | "));
     // Audio that ends at once is a missing server or device more often than a crash.
-    emit Message(
+    emit Problem(
         current == Kind::Audio && clock.elapsed() < 2000
             ? tr("No audio recording: neither PulseAudio nor ALSA's default device answered; ffmpeg said: %1").arg(said)
             : tr("Recording of %1 ended by itself; ffmpeg said: %2").arg(KindName(current), said));

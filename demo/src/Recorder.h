@@ -65,12 +65,14 @@ public:
 signals:
     // One line for the user, already translated.
     void Message(const QString& text);
+    // A line about something missing or gone wrong; Message carries it too.
+    void Problem(const QString& text);
     void StateChanged(bool recording);
     // A recording ended; empty path when it failed.
     void Finished(const QString& path);
 
 private:
-    QString Problem(Kind kind, const QRect& screenArea) const;
+    QString MissingPart(Kind kind, const QRect& screenArea) const;
     void Start(Kind kind, const QRect& screenArea);
     void OnFinished();
 

@@ -509,6 +509,7 @@ void Tour::TourHotkeysAndButtons()
     }
 
     auto& hotkeys = host.HotkeyManager();
+    const QString beforeHotkey = host.Handler().LastScreenshot();
     for (const QString& id :
          QStringList{QStringLiteral("takeScreenshot"), QStringLiteral("captureStartStop"),
                      QStringLiteral("audioCaptureStartStop"), QStringLiteral("webCameraCaptureStartStop")} +
@@ -517,6 +518,9 @@ void Tour::TourHotkeysAndButtons()
         Log(QStringLiteral("step: fire hotkey %1").arg(id));
         hotkeys.Fire(id);
     }
+    // Saved before the next steps, so that its message reaches no later picture.
+    Check(WaitFor([this, &beforeHotkey] { return host.Handler().LastScreenshot() != beforeHotkey; }),
+          QStringLiteral("the screenshot hotkey saved no picture"));
 
     Log(QStringLiteral("step: change the screenshot hotkey to Ctrl+Alt+P"));
     host.Hotkeys().SetGlobalHotkeyTakeScreenshot("Ctrl+Alt+P");
