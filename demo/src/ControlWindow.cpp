@@ -169,6 +169,14 @@ void ControlWindow::Impl::Build()
         fire->setObjectName(QStringLiteral("%1FireButton").arg(QLatin1String(hotkey.id)));
         connect(edit, &HotkeyEdit::Edited, q,
                 [this, edit, &hotkey](const QKeySequence& keys) { Edited(edit, hotkey, keys); });
+        connect(edit, &HotkeyEdit::FocusChanged, q,
+                [this](bool focused)
+                {
+                    if (HotkeyBinder* binder = host.Binder())
+                    {
+                        binder->SetSuspended(focused);
+                    }
+                });
         hotkeyEdits.push_back(edit);
         const QString id = QString::fromLatin1(hotkey.id);
         connect(fire, &QPushButton::clicked, q, [this, id] { Fire(id); });
@@ -462,7 +470,18 @@ ControlWindow::ControlWindow(DemoHost& host, Languages& languages, QWidget* pare
             });
 }
 
-ControlWindow::~ControlWindow() = default;
+ControlWindow::~ControlWindow()
+{
+    // A focused editor loses focus while this window goes: its reaction must not reach the Impl.
+    for (HotkeyEdit* edit : d->hotkeyEdits)
+    {
+        disconnect(edit, nullptr, this, nullptr);
+    }
+    if (HotkeyBinder* binder = d->host.Binder())
+    {
+        binder->SetSuspended(false);
+    }
+}
 
 void ControlWindow::AppendLog(const QString& line)
 {

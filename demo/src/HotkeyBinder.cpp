@@ -50,13 +50,22 @@ QKeySequence HotkeyBinder::KeysOf(const QString& id) const
     return found == states.end() ? QKeySequence() : found->second.keys;
 }
 
+void HotkeyBinder::SetSuspended(bool suspend)
+{
+    if (suspended != suspend)
+    {
+        suspended = suspend;
+        BindAll();
+    }
+}
+
 void HotkeyBinder::Bind(const QString& id, const std::string& portableText)
 {
     State& state = states[id];
     state.keys = settings.AreHotkeysEnabled()
                      ? QKeySequence::fromString(QString::fromStdString(portableText), QKeySequence::PortableText)
                      : QKeySequence();
-    state.status = manager.Bind(id, state.keys);
+    state.status = manager.Bind(id, suspended ? QKeySequence() : state.keys);
     emit BindingChanged(id);
 }
 

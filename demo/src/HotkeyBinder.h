@@ -45,6 +45,10 @@ public:
     Binding StatusOf(const QString& id) const;
     QKeySequence KeysOf(const QString& id) const;
 
+    // Lets every combination go while the user types a new one, so that typing reaches the
+    // editor; takes them again afterwards.
+    void SetSuspended(bool suspended);
+
 signals:
     void BindingChanged(const QString& id);
 
@@ -72,5 +76,6 @@ private:
     Zarvo::Orb::GlobalHotkeyManager& manager;
     QStringList presetIds;
     std::map<QString, State> states;
+    bool suspended = false;
 };
 } // namespace OrbDemo

@@ -57,6 +57,12 @@ void HotkeyEdit::keyPressEvent(QKeyEvent* event)
     emit Edited(keys);
 }
 
+void HotkeyEdit::focusInEvent(QFocusEvent* event)
+{
+    QKeySequenceEdit::focusInEvent(event);
+    emit FocusChanged(true);
+}
+
 void HotkeyEdit::focusOutEvent(QFocusEvent* event)
 {
     // Leaving halfway (only modifiers pressed) keeps what was there.
@@ -65,5 +71,6 @@ void HotkeyEdit::focusOutEvent(QFocusEvent* event)
         Revert();
     }
     QKeySequenceEdit::focusOutEvent(event);
+    emit FocusChanged(false);
 }
 } // namespace OrbDemo

@@ -21,9 +21,12 @@ public:
 
 signals:
     void Edited(const QKeySequence& keys);
+    // While focused, the keys typed are meant for this editor, not for global hotkeys.
+    void FocusChanged(bool focused);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

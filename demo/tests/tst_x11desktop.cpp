@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMap>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -243,6 +244,39 @@ private slots:
         }
         host.Hotkeys().SetHotkeyForFastPreset("presetFullScreen", "Ctrl+Alt+8");
         QCOMPARE(binder->StatusOf(QStringLiteral("presetFullScreen")), HotkeyBinder::Binding::Bound);
+        host.Shutdown();
+    }
+
+    // Typing a combination the demo itself grabbed must reach the editor, to be refused there.
+    void editorGetsGrabbedCombinations()
+    {
+        DemoHost host(temp.filePath(QStringLiteral("editor.ini")), temp.filePath(QStringLiteral("shots")));
+        QCOMPARE(host.Start(library), QString());
+        host.Activate(true);
+        Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
+        {
+            ControlWindow controls(host, languages);
+            controls.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&controls));
+            controls.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&controls));
+            auto* edit = controls.findChild<QWidget*>(QStringLiteral("takeScreenshotEdit"));
+            auto* message = controls.findChild<QLabel*>(QStringLiteral("hotkeyMessage"));
+            edit->setFocus();
+            QTRY_VERIFY(edit->hasFocus());
+
+            OtherClient keyboard;
+            keyboard.Type({ControlL, ShiftL}, 'a');
+            QTRY_VERIFY(message->isVisible());
+            QVERIFY2(message->text().contains(QLatin1String("Start or stop audio recording")),
+                     qPrintable(message->text()));
+            QCOMPARE(Count(QStringLiteral("Handler::StartAudioRecord")), 0);
+
+            // The editor done, the combination is global again.
+            QVERIFY(!edit->hasFocus());
+            keyboard.Type({ControlL, ShiftL}, 'a');
+            QTRY_COMPARE(Count(QStringLiteral("Handler::StartAudioRecord")), 1);
+        }
         host.Shutdown();
     }
 

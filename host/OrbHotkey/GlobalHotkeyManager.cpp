@@ -30,7 +30,6 @@ GlobalHotkeyManager::Binding GlobalHotkeyManager::Bind(const QString& id, const 
     switch (grabber->Grab(id, keys))
     {
     case X11KeyGrabber::Result::Grabbed:
-        Host::CallRecord::Add(QStringLiteral("GlobalHotkeyManager::Bind(%1, %2)").arg(id, text));
         return Binding::Bound;
     case X11KeyGrabber::Result::Taken:
         Host::CallRecord::Add(QStringLiteral("GlobalHotkeyManager::Taken(%1, %2)").arg(id, text));
