@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QWidget>
 
+#include <limits>
 #include <stdexcept>
 
 namespace Zarvo::Host
@@ -112,9 +113,11 @@ void IniApplicationSettingsManager::SetBytes(const std::string& key, const std::
 int IniApplicationSettingsManager::GetInt(const std::string& key, int defaultValue) const
 {
     CallRecord::Add(QStringLiteral("ApplicationSettings::GetInt(%1)").arg(Key(key)));
+    // QVariant::toInt truncates a wider number into a valid-looking int.
     bool ok = false;
-    const int value = settings->value(Key(key)).toInt(&ok);
-    return ok ? value : defaultValue;
+    const qlonglong value = settings->value(Key(key)).toLongLong(&ok);
+    const bool fits = value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max();
+    return ok && fits ? int(value) : defaultValue;
 }
 
 std::string IniApplicationSettingsManager::GetString(const std::string& key, const std::string& defaultValue) const

@@ -17,11 +17,14 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest>
 
 #include <functional>
 #include <iterator>
+#include <limits>
 
 using namespace Zarvo::Orb;
 using Zarvo::Host::CallRecord;
@@ -101,6 +104,8 @@ private slots:
     void audioHelperShowsApplicableAction_data();
     void audioHelperShowsApplicableAction();
     void presetStorageMatchesHotkeyIds();
+    void iniSettingsReadIntegersThatFit_data();
+    void iniSettingsReadIntegersThatFit();
 
 private:
     std::shared_ptr<Zarvo::Host::InMemoryApplicationSettingsManager> settings;
@@ -380,6 +385,36 @@ void TestHostStandIns::presetStorageMatchesHotkeyIds()
     QCOMPARE(storage.GetPresetByHotkeyId("preset-1"), std::shared_ptr<const CapturePreset::IPreset>(bound));
     QVERIFY(!storage.GetPresetByHotkeyId(""));
     QVERIFY(!storage.GetPresetByHotkeyId("preset-2"));
+}
+
+void TestHostStandIns::iniSettingsReadIntegersThatFit_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("expected");
+    const int missing = -7;
+    QTest::newRow("small") << "3" << 3;
+    QTest::newRow("int max") << "2147483647" << std::numeric_limits<int>::max();
+    QTest::newRow("int min") << "-2147483648" << std::numeric_limits<int>::min();
+    QTest::newRow("int max + 1") << "2147483648" << missing;
+    QTest::newRow("int min - 1") << "-2147483649" << missing;
+    QTest::newRow("2^32 + 1") << "4294967297" << missing;
+    QTest::newRow("2^32 + 3") << "4294967299" << missing;
+    QTest::newRow("past 64 bits") << "18446744073709551617" << missing;
+    QTest::newRow("text") << "Right" << missing;
+}
+
+void TestHostStandIns::iniSettingsReadIntegersThatFit()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, expected);
+    QTemporaryDir directory;
+    const QString path = directory.filePath("settings.ini");
+    {
+        QSettings file(path, QSettings::IniFormat);
+        file.setValue("Orb/Sidebar/sidebar_screen_edge", stored);
+    }
+    const Zarvo::Host::IniApplicationSettingsManager ini(path);
+    QCOMPARE(ini.GetInt("Orb/Sidebar/sidebar_screen_edge", -7), expected);
 }
 
 QTEST_MAIN(TestHostStandIns)
