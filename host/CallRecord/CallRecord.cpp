@@ -1,5 +1,7 @@
 #include "CallRecord/CallRecord.h"
 
+#include <stdexcept>
+
 namespace Zarvo::Host
 {
 CallRecord& CallRecord::Instance()
@@ -11,6 +13,14 @@ CallRecord& CallRecord::Instance()
 void CallRecord::Add(const QString& call)
 {
     auto& record = Instance();
+    for (int index = 0; index < record.failures.size(); ++index)
+    {
+        if (call.startsWith(record.failures.at(index)))
+        {
+            record.failures.removeAt(index);
+            throw std::runtime_error("host service failed: " + call.toStdString());
+        }
+    }
     record.calls.append(call);
     emit record.CallAdded(call);
 }
@@ -23,6 +33,17 @@ QStringList CallRecord::Calls()
 void CallRecord::Clear()
 {
     Instance().calls.clear();
+    Instance().failures.clear();
+}
+
+void CallRecord::FailNext(const QString& prefix)
+{
+    Instance().failures.append(prefix);
+}
+
+bool CallRecord::HasPendingFailures()
+{
+    return !Instance().failures.isEmpty();
 }
 
 QStringList CallRecord::CallsStartingWith(const QString& prefix)

@@ -21,11 +21,17 @@ public:
     // Calls that start with the given prefix, in order ("CaptureTrayIcon::" say).
     static QStringList CallsStartingWith(const QString& prefix);
 
+    // The next call that starts with the prefix throws std::runtime_error instead of being
+    // recorded or taking effect: a host service failing once. Clear drops pending failures too.
+    static void FailNext(const QString& prefix);
+    static bool HasPendingFailures();
+
 signals:
     void CallAdded(const QString& call);
 
 private:
     CallRecord() = default;
     QStringList calls;
+    QStringList failures;
 };
 } // namespace Zarvo::Host
