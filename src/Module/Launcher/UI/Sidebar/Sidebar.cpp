@@ -1,5 +1,6 @@
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
 
+#include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/UI/Sidebar/SidebarImpl.h"
 #include "Module/Launcher/UI/Sidebar/SidebarUi.h"
 
@@ -80,7 +81,8 @@ Sidebar::Sidebar(const std::shared_ptr<Zarvo::Orb::UI::ActionsController::Action
 
 Sidebar::~Sidebar()
 {
-    d->SaveSettings();
+    // A failing store loses the last position; it must not terminate the host.
+    RunLogged("Zarvo::Orb::Module::Launcher::UI::Sidebar::~Sidebar", [this] { d->SaveSettings(); });
     // A running animation reports its stop while it is destroyed along with the Impl.
     d->geometryAnimation.disconnect(this);
 }
