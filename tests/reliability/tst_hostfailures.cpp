@@ -18,6 +18,19 @@ using Zarvo::Host::CallRecord;
 using Zarvo::Orb::Module::ActivationContext;
 namespace UI = Zarvo::Orb::Module::Launcher::UI;
 
+namespace
+{
+QWidget* TopLevelNamed(const QString& name)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+    {
+        if (widget->objectName() == name)
+            return widget;
+    }
+    return nullptr;
+}
+} // namespace
+
 class HostFailuresTest : public QObject
 {
     Q_OBJECT
@@ -42,6 +55,15 @@ private slots:
         CallRecord::FailNext("ApplicationSettings::");
         panel.reset(); // a failure leaving the destructor terminates the process
         QVERIFY(!CallRecord::HasPendingFailures());
+    }
+
+    void trayMenuFailingCustomizationLeavesNoMenu()
+    {
+        SidebarTest::Services services;
+        CallRecord::FailNext("CustomizationManager::CustomizeWidget(launcherTrayMenu)");
+        QVERIFY_EXCEPTION_THROWN(UI::LauncherTrayMenu(services.actions, services.customization), std::runtime_error);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!TopLevelNamed("launcherTrayMenu"));
     }
 
 };

@@ -9,8 +9,9 @@ namespace Zarvo::Orb::Module::Launcher::UI
 class LauncherTrayMenu::Impl
 {
 public:
-    // No Qt parent: the tray icon shows it as a top-level popup.
-    QMenu* menu = nullptr;
+    // No Qt parent: the tray icon shows it as a top-level popup. Owned from the start, so a
+    // constructor that throws later does not leave it behind.
+    std::unique_ptr<QMenu> menu = std::make_unique<QMenu>();
     PresetTriggeredCallback presetTriggered;
 };
 
@@ -21,16 +22,15 @@ LauncherTrayMenu::LauncherTrayMenu(
     , AbstractTrayMenu(NotNull(actionsController), NotNull(customizationManager))
     , d(std::make_unique<Impl>())
 {
-    d->menu = new QMenu();
     d->menu->setObjectName(QStringLiteral("launcherTrayMenu"));
-    SetMenu(d->menu);
+    SetMenu(d->menu.get());
     BuildMenu();
 }
 
 LauncherTrayMenu::~LauncherTrayMenu()
 {
     // The tray icon may be showing the menu right now; let the event loop retire it.
-    d->menu->deleteLater();
+    d->menu.release()->deleteLater();
     d->presetTriggered = nullptr;
 }
 
@@ -61,7 +61,7 @@ void LauncherTrayMenu::SetPresetTriggeredCallback(PresetTriggeredCallback callba
 
 void LauncherTrayMenu::BuildMenu()
 {
-    auto* menu = d->menu;
+    QMenu* menu = d->menu.get();
     menu->addAction(GetActionById(QStringLiteral("ActionShowActiveWindow")));
     menu->addSeparator();
     menu->addAction(GetActionById(QStringLiteral("ActionTakeScreenshotFromLauncher")));
