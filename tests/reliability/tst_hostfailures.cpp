@@ -66,6 +66,51 @@ private slots:
         QVERIFY(!TopLevelNamed("launcherTrayMenu"));
     }
 
+    void failedActivationUndoesItsSteps_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("failing");
+        const QStringList normal = {"CaptureTrayIcon::SetTrayMenu",
+                                    "AudioComponentInstallHelper::RegisterAction(ActionInstall",
+                                    "AudioComponentInstallHelper::RegisterAction(ActionUninstall",
+                                    "ParentProvider::PushIndirectParent",
+                                    "Util::ShowRaisedWindow",
+                                    "TutorialManager::ShowTutorial",
+                                    "ExternalStimulusHandler::OnModuleActivated"};
+        for (const QString& call : normal)
+            QTest::newRow(qPrintable("normal, " + call)) << int(ActivationContext::Normal) << call;
+        for (const char* call : {"Util::HideWindow", "WindowPositionHelper::UpdatePreviousPosition",
+                                 "ExternalStimulusHandler::OnModuleActivated"})
+            QTest::newRow(qPrintable("silent, " + QString(call))) << int(ActivationContext::Silent) << QString(call);
+    }
+
+    void failedActivationUndoesItsSteps()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, failing);
+        HostFixture host(Registration::SingleInstances);
+        auto launcher = host.ResolveLauncher();
+        auto tray = host.Resolve<Zarvo::Orb::UI::CaptureTrayIcon>();
+        auto parents = host.Resolve<Zarvo::Orb::UI::ParentProvider>();
+
+        CallRecord::FailNext(failing);
+        QVERIFY_EXCEPTION_THROWN(launcher.module->Activate(ActivationContext(mode)), std::runtime_error);
+        QVERIFY(!CallRecord::HasPendingFailures());
+        QVERIFY(!launcher.module->IsActive());
+        QVERIFY(!tray->GetTrayMenu());
+        QVERIFY(!parents->IsParented(launcher.sidebar));
+        QVERIFY(!launcher.sidebar->isVisible());
+        const QStringList calls = HostCalls();
+        QCOMPARE(calls.filter("AudioComponentInstallHelper::RegisterAction").size(),
+                 calls.filter("AudioComponentInstallHelper::UnregisterAction").size());
+
+        // Still usable: the next activation takes hold and Deactivate undoes it.
+        launcher.module->Activate(ActivationContext(mode));
+        QVERIFY(launcher.module->IsActive());
+        QCOMPARE(tray->GetTrayMenu(), launcher.trayMenu.data());
+        launcher.module->Deactivate();
+        QVERIFY(!tray->GetTrayMenu());
+    }
 };
 
 QTEST_MAIN(HostFailuresTest)

@@ -9,6 +9,7 @@
 #include "Module/Launcher/Factory.h"
 #include "Module/Launcher/FeatureFactory.h"
 #include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/NotNull.h"
 #include "Module/Launcher/UI/DoneWindow.h"
 #include "Module/Launcher/UI/FeatureRequestWindow.h"
@@ -43,6 +44,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Zarvo::Orb::Module::Launcher
@@ -311,19 +313,42 @@ public:
 
     void Activate(const ActivationContext& context)
     {
+        // The host calls Deactivate only after a successful Activate, so a failure part way
+        // undoes the finished steps itself, newest first.
+        std::vector<std::function<void()>> undo;
+        try
+        {
+            ActivateSteps(context, undo);
+        }
+        catch (...)
+        {
+            for (auto step = undo.rbegin(); step != undo.rend(); ++step)
+            {
+                RunLogged("Zarvo::Orb::Module::Launcher::Controller::Activate", *step);
+            }
+            throw;
+        }
+    }
+
+    void ActivateSteps(const ActivationContext& context, std::vector<std::function<void()>>& undo)
+    {
         trayIcon->SetTrayMenu(trayMenu->GetMenuData());
+        undo.emplace_back([this] { trayIcon->ResetTrayMenu(); });
 
         QObject::disconnect(hotkeyConnection);
         hotkeyConnection = QObject::connect(
             globalHotkeyManager.Get().get(), &GlobalHotkeyManager::HotkeyTriggered, globalHotkeyManager.Get().get(),
             [this](const App::GlobalHotkey& hotkey) { OnGlobalHotkey(hotkey); }, Qt::DirectConnection);
+        undo.emplace_back([this] { QObject::disconnect(hotkeyConnection); });
 
-        audioComponentInstallHelper->RegisterAction(
-            actionsController->GetActionById(QLatin1String(kInstallAudioComponentAction)),
-            Orb::UI::AudioComponentInstallHelper::Install);
-        audioComponentInstallHelper->RegisterAction(
-            actionsController->GetActionById(QLatin1String(kUninstallAudioComponentAction)),
-            Orb::UI::AudioComponentInstallHelper::Uninstall);
+        for (const auto& [id, operation] :
+             {std::pair{kInstallAudioComponentAction, Orb::UI::AudioComponentInstallHelper::Install},
+              std::pair{kUninstallAudioComponentAction, Orb::UI::AudioComponentInstallHelper::Uninstall}})
+        {
+            QAction* action = actionsController->GetActionById(QLatin1String(id));
+            audioComponentInstallHelper->RegisterAction(action, operation);
+            undo.emplace_back([this, action] { audioComponentInstallHelper->UnregisterAction(action); });
+        }
 
         if (context.mode == ActivationContext::Silent)
         {
@@ -336,12 +361,14 @@ public:
             parentProvider->PushIndirectParent(sidebar.get(), ParentProvider::Positioning::Independent,
                                                ParentProvider::TaskbarIcon::Hidden,
                                                ParentProvider::StaysOnTop::FollowParent);
+            undo.emplace_back([this] { parentProvider->RemoveParent(sidebar.get()); });
             if (sidebar->GetUiState() == UI::Hidden)
             {
                 Orb::UI::Util::HideWindow(sidebar.get());
             }
             else
             {
+                undo.emplace_back([this] { Orb::UI::Util::HideWindow(sidebar.get()); });
                 Orb::UI::Util::ShowRaisedWindow(sidebar.get());
                 OfferTutorial(SidebarShownTutorial);
             }
