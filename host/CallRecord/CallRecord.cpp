@@ -15,7 +15,8 @@ void CallRecord::Add(const QString& call)
     auto& record = Instance();
     for (int index = 0; index < record.failures.size(); ++index)
     {
-        if (call.startsWith(record.failures.at(index)))
+        Failure& failure = record.failures[index];
+        if (call.startsWith(failure.prefix) && failure.skip-- == 0)
         {
             record.failures.removeAt(index);
             throw std::runtime_error("host service failed: " + call.toStdString());
@@ -36,9 +37,9 @@ void CallRecord::Clear()
     Instance().failures.clear();
 }
 
-void CallRecord::FailNext(const QString& prefix)
+void CallRecord::FailNext(const QString& prefix, int skip)
 {
-    Instance().failures.append(prefix);
+    Instance().failures.append({prefix, skip});
 }
 
 bool CallRecord::HasPendingFailures()

@@ -21,9 +21,10 @@ public:
     // Calls that start with the given prefix, in order ("CaptureTrayIcon::" say).
     static QStringList CallsStartingWith(const QString& prefix);
 
-    // The next call that starts with the prefix throws std::runtime_error instead of being
-    // recorded or taking effect: a host service failing once. Clear drops pending failures too.
-    static void FailNext(const QString& prefix);
+    // The next call that starts with the prefix, after `skip` such calls went through, throws
+    // std::runtime_error instead of being recorded or taking effect: a host service failing
+    // once. Clear drops pending failures too.
+    static void FailNext(const QString& prefix, int skip = 0);
     static bool HasPendingFailures();
 
 signals:
@@ -32,6 +33,11 @@ signals:
 private:
     CallRecord() = default;
     QStringList calls;
-    QStringList failures;
+    struct Failure
+    {
+        QString prefix;
+        int skip;
+    };
+    QList<Failure> failures;
 };
 } // namespace Zarvo::Host

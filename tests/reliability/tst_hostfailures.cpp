@@ -5,13 +5,23 @@
 #include "common/SidebarTestFixture.h"
 
 #include "CallRecord/CallRecord.h"
+#include "Interfaces/IShowActiveWindow.h"
+#include "Module/Launcher/UI/DoneWindow.h"
+#include "Module/Launcher/UI/FeatureRequestWindow.h"
 #include "Module/Launcher/UI/LauncherTrayMenu.h"
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
+#include "Module/Launcher/UI/SidebarCustomizationDialog.h"
+#include "ZarvoWidget/ZLabel.h"
 
 #include <QMenu>
+#include <QPushButton>
+#include <QTextEdit>
 #include <QtTest>
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
+#include <tuple>
 
 using namespace LauncherTest;
 using Zarvo::Host::CallRecord;
@@ -20,6 +30,116 @@ namespace UI = Zarvo::Orb::Module::Launcher::UI;
 
 namespace
 {
+// Acts on the first modal window of type W once it shows; the poll dies with `owner`.
+template <class W> void WhenModal(QObject* owner, std::function<void(W*)> act)
+{
+    auto* poll = new QTimer(owner);
+    QObject::connect(poll, &QTimer::timeout, poll,
+                     [poll, act]
+                     {
+                         if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget()))
+                         {
+                             poll->stop();
+                             act(window);
+                         }
+                     });
+    poll->start(0);
+}
+
+void Click(QWidget* parent, const char* name)
+{
+    if (auto* button = parent ? parent->findChild<QPushButton*>(QLatin1String(name)) : nullptr)
+        button->click();
+}
+
+// A host's session with the launcher, user events in between. What the launcher's public
+// operations throw is the host's to handle; what comes out of an event is listed as escaped.
+QStringList Session(HostFixture& host, ResolvedLauncher& launcher, RecordingHandler& handler)
+{
+    QStringList escaped;
+    const auto host_ = [](const std::function<void()>& call)
+    {
+        try
+        {
+            call();
+        }
+        catch (const std::exception&)
+        {
+        }
+    };
+    const auto event = [&escaped](const char* name, const std::function<void()>& call)
+    {
+        try
+        {
+            call();
+        }
+        catch (const std::exception& error)
+        {
+            escaped << QStringLiteral("%1: %2").arg(name, error.what());
+        }
+    };
+    QObject polls;
+    // Whatever a failure left open is closed after a while, so the session goes on.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout,
+                     []
+                     {
+                         if (QWidget* modal = QApplication::activeModalWidget())
+                             modal->close();
+                     });
+    closer.start(300);
+
+    host_([&] { launcher = host.ResolveLauncher(); });
+    if (!launcher.module)
+        return escaped;
+    const QPointer<UI::Sidebar> panel = launcher.sidebar;
+    host_([&] { launcher.module->SetHandler(&handler); });
+    host_([&] { launcher.module->Activate(); });
+    event("tail", [&] { Click(panel, "tailButton"); });
+    event("tail again", [&] { Click(panel, "tailButton"); });
+    event("feature", [&] { Click(panel, "screenshottingFeatureButton"); });
+    event("settings", [&] { Click(panel, "settingsButton"); });
+    // The customization dialog, its link to the feature request, a sent request with its
+    // thank-you window, and the customization dialog opened again afterwards.
+    WhenModal<UI::SidebarCustomizationDialog>(&polls,
+                                              [&polls](UI::SidebarCustomizationDialog* dialog)
+                                              {
+                                                  WhenModal<UI::SidebarCustomizationDialog>(
+                                                      &polls,
+                                                      [](UI::SidebarCustomizationDialog* again) { again->reject(); });
+                                                  emit dialog->findChild<ZLabel*>("newFeatureLabel")->clicked();
+                                              });
+    WhenModal<UI::FeatureRequestWindow>(&polls,
+                                        [](UI::FeatureRequestWindow* window)
+                                        {
+                                            window->findChild<QTextEdit*>()->setPlainText("More");
+                                            Click(window, "sendButton");
+                                        });
+    WhenModal<UI::DoneWindow>(&polls, [](UI::DoneWindow* done) { Click(done, "confirmButton"); });
+    event("customization", [&] { Click(panel, "plusButton"); });
+    host_([&] { host.Resolve<Zarvo::Orb::HotkeySettings>()->SetGlobalHotkeyTakeScreenshot("Alt+2"); });
+    host_([&] { host.Resolve<Zarvo::Orb::GlobalHotkeyManager>()->Fire("takeScreenshot"); });
+    event("language change",
+          [&]
+          {
+              QEvent change(QEvent::LanguageChange);
+              QCoreApplication::sendEvent(panel, &change);
+          });
+    event("close button", [&] { Click(panel, "closeButton"); });
+    host_([&] { dynamic_cast<Zarvo::Orb::IShowActiveWindow&>(*launcher.module).ShowActiveWindow(); });
+    host_([&] { launcher.module->Deactivate(); });
+    return escaped;
+}
+
+// The host objects whose state the checks read, built before the session as a host would.
+std::tuple<std::shared_ptr<Zarvo::Orb::GlobalHotkeyGuard>, std::shared_ptr<Zarvo::Orb::UI::CaptureTrayIconBlocker>,
+           std::shared_ptr<Zarvo::Orb::UI::CaptureTrayIcon>>
+Observed(HostFixture& host)
+{
+    return {host.Resolve<Zarvo::Orb::GlobalHotkeyGuard>(), host.Resolve<Zarvo::Orb::UI::CaptureTrayIconBlocker>(),
+            host.Resolve<Zarvo::Orb::UI::CaptureTrayIcon>()};
+}
+
 QWidget* TopLevelNamed(const QString& name)
 {
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -110,6 +230,67 @@ private slots:
         QCOMPARE(tray->GetTrayMenu(), launcher.trayMenu.data());
         launcher.module->Deactivate();
         QVERIFY(!tray->GetTrayMenu());
+    }
+
+    void everyHostCallFailingOnce_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<int>("skip");
+        // The calls of a session without failures, each failed in turn at its place.
+        HostFixture host(Registration::SingleInstances);
+        Observed(host);
+        ResolvedLauncher launcher;
+        RecordingHandler handler;
+        CallRecord::Clear();
+        const QStringList escaped = Session(host, launcher, handler);
+        QVERIFY2(escaped.isEmpty(), qPrintable(escaped.join(", ")));
+        const QStringList calls = CallRecord::Calls();
+        launcher = {};
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (int index = 0; index < calls.size(); ++index)
+        {
+            const QString& call = calls.at(index);
+            if (call.startsWith("Handler::"))
+                continue;
+            const int skip = int(std::count(calls.begin(), calls.begin() + index, call));
+            QTest::addRow("%d %s", index, qPrintable(call)) << call << skip;
+        }
+    }
+
+    void everyHostCallFailingOnce()
+    {
+        QFETCH(QString, call);
+        QFETCH(int, skip);
+        HostFixture host(Registration::SingleInstances);
+        const auto [guard, blocker, tray] = Observed(host);
+        ResolvedLauncher launcher;
+        RecordingHandler handler;
+        CallRecord::FailNext(call, skip);
+        const QStringList escaped = Session(host, launcher, handler);
+        QVERIFY2(escaped.isEmpty(), qPrintable("escaped an event: " + escaped.join(", ")));
+        QVERIFY(!CallRecord::HasPendingFailures());
+        // An Unlock or Unblock that fails leaves its level behind; nothing else may.
+        QCOMPARE(guard->LockDepth(), int(call == "GlobalHotkeyGuard::Unlock"));
+        QCOMPARE(blocker->BlockDepth(), int(call == "CaptureTrayIconBlocker::Unblock"));
+
+        if (launcher.module)
+        {
+            // Usable: a second Deactivate completes one that failed, then a clean round.
+            if (launcher.module->IsActive())
+                launcher.module->Deactivate();
+            QVERIFY(!tray->GetTrayMenu());
+            launcher.module->Activate();
+            dynamic_cast<Zarvo::Orb::IShowActiveWindow&>(*launcher.module).ShowActiveWindow();
+            QVERIFY(launcher.sidebar->isVisible());
+            const auto state = launcher.sidebar->GetUiState();
+            Click(launcher.sidebar, "tailButton");
+            QVERIFY(launcher.sidebar->GetUiState() != state);
+            launcher.module->Deactivate();
+            QVERIFY(!tray->GetTrayMenu());
+        }
+        launcher = {}; // must not terminate
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 };
 

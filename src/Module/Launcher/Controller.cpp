@@ -191,7 +191,8 @@ public:
 
     ~Impl()
     {
-        hotkeySettings->UnregisterEventHandler(&hotkeyObserver);
+        RunLogged("Zarvo::Orb::Module::Launcher::Controller::~Controller",
+                  [this] { hotkeySettings->UnregisterEventHandler(&hotkeyObserver); });
         // The hotkey manager and the action controller may outlive this controller when the host
         // shares them, and the panel still runs code while it is deleted: nothing of theirs may
         // reach this object any more.
@@ -215,6 +216,15 @@ public:
         {
             ApplyFeatureHotkey(QLatin1String(featureId), QLatin1String(actionId), hotkey);
         };
+    }
+
+    // Unlocks when it goes out of scope, also while an exception leaves it; a failing Unlock is logged.
+    auto UnlockGuard()
+    {
+        return qScopeGuard(
+            [this] {
+                RunLogged("Zarvo::Orb::Module::Launcher::Controller::Unlock", [this] { globalHotkeyGuard->Unlock(); });
+            });
     }
 
     void SetHandler(Launcher::IHandler* newHandler)
@@ -243,12 +253,16 @@ public:
             QObject::connect(panel, &Sidebar::AfterDialogShow, panel,
                              [this]
                              {
+                                 const auto unlock = UnlockGuard();
                                  trayIconBlocker->Unblock();
-                                 globalHotkeyGuard->Unlock();
                              }),
             QObject::connect(
                 actionsController.Get().get(), &ActionsController::ActionTriggered, actionsController.Get().get(),
-                [this](const QString& id) { OnActionTriggered(id); }, Qt::DirectConnection),
+                [this](const QString& id) {
+                    RunLogged("Zarvo::Orb::Module::Launcher::Controller::OnActionTriggered",
+                              [this, &id] { OnActionTriggered(id); });
+                },
+                Qt::DirectConnection),
         };
     }
 
@@ -294,9 +308,14 @@ public:
     void ShowNewFeatureDialog()
     {
         trayIconBlocker->Block();
-        const auto unblock = qScopeGuard([this] { trayIconBlocker->Unblock(); });
+        const auto unblock = qScopeGuard(
+            [this]
+            {
+                RunLogged("Zarvo::Orb::Module::Launcher::Controller::ShowNewFeatureDialog",
+                          [this] { trayIconBlocker->Unblock(); });
+            });
         globalHotkeyGuard->Lock();
-        const auto unlock = qScopeGuard([this] { globalHotkeyGuard->Unlock(); });
+        const auto unlock = UnlockGuard();
 
         // Declared after the guards, so the windows are gone before hotkeys and tray come back.
         UI::FeatureRequestWindow requestWindow(sidebar.get());
@@ -338,7 +357,11 @@ public:
         QObject::disconnect(hotkeyConnection);
         hotkeyConnection = QObject::connect(
             globalHotkeyManager.Get().get(), &GlobalHotkeyManager::HotkeyTriggered, globalHotkeyManager.Get().get(),
-            [this](const App::GlobalHotkey& hotkey) { OnGlobalHotkey(hotkey); }, Qt::DirectConnection);
+            [this](const App::GlobalHotkey& hotkey) {
+                RunLogged("Zarvo::Orb::Module::Launcher::Controller::OnGlobalHotkey",
+                          [this, &hotkey] { OnGlobalHotkey(hotkey); });
+            },
+            Qt::DirectConnection);
         undo.emplace_back([this] { QObject::disconnect(hotkeyConnection); });
 
         for (const auto& [id, operation] :
@@ -408,8 +431,12 @@ public:
         trayMenu->SetPresetTriggeredCallback(
             [](CapturePreset::PresetQAction* action)
             {
-                if (action)
-                    StartPreset(action->GetPreset());
+                RunLogged("Zarvo::Orb::Module::Launcher::Controller::StartPreset",
+                          [action]
+                          {
+                              if (action)
+                                  StartPreset(action->GetPreset());
+                          });
             });
     }
 

@@ -1,5 +1,7 @@
 #include "Module/Launcher/UI/SidebarCustomizationDialog.h"
 
+#include "Module/Launcher/LoggedCall.h"
+
 #include "Interfaces/ICustomizationManager.h"
 #include "Module/Launcher/IFeature.h"
 #include "Module/Launcher/NotNull.h"
@@ -357,13 +359,13 @@ void SidebarCustomizationDialog::SetLineHeight(int percent)
 void SidebarCustomizationDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    emit Showed();
+    RunLogged("Zarvo::Orb::Module::Launcher::UI::SidebarCustomizationDialog::showEvent", [this] { emit Showed(); });
 }
 
 void SidebarCustomizationDialog::hideEvent(QHideEvent* event)
 {
     QDialog::hideEvent(event);
-    emit Hided();
+    RunLogged("Zarvo::Orb::Module::Launcher::UI::SidebarCustomizationDialog::hideEvent", [this] { emit Hided(); });
 }
 
 void SidebarCustomizationDialog::changeEvent(QEvent* event)

@@ -19,6 +19,8 @@
 #include <QTimerEvent>
 #include <QToolTip>
 
+#include <functional>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -45,12 +47,22 @@ Sidebar::Sidebar(const std::shared_ptr<Zarvo::Orb::UI::ActionsController::Action
     Zarvo::Orb::UI::Util::AttachAutoMaskHelper(this);
     Zarvo::Orb::UI::Util::FixWindowOffscreenJumps(this);
 
+    // Clicks run from Qt's event loop, which no exception may cross; a failing host call is logged.
     UI* ui = d->ui.get();
-    connect(ui->tailButton, &QPushButton::clicked, this, [this] { d->ToggleUiState(); });
-    connect(ui->settingsButton, &QPushButton::clicked, this, [this] { d->TriggerPreferences(); });
-    connect(ui->closeButton, &QPushButton::clicked, this, [this] { emit CloseRequest(CloseButton); });
-    connect(ui->plusButton, &QPushButton::clicked, this, [this] { d->ShowCustomizationDialog(); });
-    connect(ui->triangleButton, &QPushButton::clicked, this, [this] { d->ShowCustomizationDialog(); });
+    const auto onClick = [this](QPushButton* button, const char* where, std::function<void()> work)
+    {
+        connect(button, &QPushButton::clicked, this, [where, work = std::move(work)] { RunLogged(where, work); });
+    };
+    onClick(ui->tailButton, "Zarvo::Orb::Module::Launcher::UI::Sidebar::ToggleUiState", [this] { d->ToggleUiState(); });
+    onClick(ui->settingsButton, "Zarvo::Orb::Module::Launcher::UI::Sidebar::TriggerPreferences",
+            [this] { d->TriggerPreferences(); });
+    onClick(ui->closeButton, "Zarvo::Orb::Module::Launcher::UI::Sidebar::CloseRequest",
+            [this] { emit CloseRequest(CloseButton); });
+    for (QPushButton* button : {ui->plusButton, ui->triangleButton})
+    {
+        onClick(button, "Zarvo::Orb::Module::Launcher::UI::Sidebar::ShowCustomizationDialog",
+                [this] { d->ShowCustomizationDialog(); });
+    }
     connect(&d->geometryAnimation, &QAbstractAnimation::stateChanged, this,
             [this](QAbstractAnimation::State newState, QAbstractAnimation::State oldState)
             { d->OnAnimationStateChanged(newState, oldState); });
@@ -369,7 +381,7 @@ void Sidebar::mouseReleaseEvent(QMouseEvent* event)
 void Sidebar::closeEvent(QCloseEvent* event)
 {
     event->ignore();
-    emit CloseRequest(WindowClose);
+    RunLogged("Zarvo::Orb::Module::Launcher::UI::Sidebar::closeEvent", [this] { emit CloseRequest(WindowClose); });
 }
 
 void Sidebar::showEvent(QShowEvent* event)
@@ -406,7 +418,7 @@ void Sidebar::changeEvent(QEvent* event)
 {
     if (d && event->type() == QEvent::LanguageChange)
     {
-        d->RetranslateUi();
+        RunLogged("Zarvo::Orb::Module::Launcher::UI::Sidebar::changeEvent", [this] { d->RetranslateUi(); });
     }
     QWidget::changeEvent(event);
 }

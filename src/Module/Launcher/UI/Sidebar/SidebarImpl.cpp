@@ -1,6 +1,7 @@
 #include "Module/Launcher/UI/Sidebar/SidebarImpl.h"
 
 #include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/UI/SidebarCustomizationDialog.h"
 
 #include "Interfaces/ICustomizationManager.h"
@@ -127,7 +128,12 @@ void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureT
     button->setObjectName(id + QStringLiteral("FeatureButton"));
     button->setProperty("featureId", QVariant(id));
     button->installEventFilter(q);
-    QObject::connect(button, &QPushButton::clicked, q, [feature] { feature->Execute(); });
+    QObject::connect(button, &QPushButton::clicked, q,
+                     [feature]
+                     {
+                         RunLogged("Zarvo::Orb::Module::Launcher::UI::Sidebar::Impl::AddFeatureButton",
+                                   [&feature] { feature->Execute(); });
+                     });
 
     if (type == Main)
     {
@@ -204,8 +210,12 @@ void Sidebar::Impl::ShowCustomizationDialog()
                      [this, &dialog]
                      {
                          dialog.accept();
-                         emit q->AddFeaturesRequest();
-                         ShowCustomizationDialog();
+                         RunLogged("Zarvo::Orb::Module::Launcher::UI::Sidebar::Impl::ShowCustomizationDialog",
+                                   [this]
+                                   {
+                                       emit q->AddFeaturesRequest();
+                                       ShowCustomizationDialog();
+                                   });
                      });
 
     dialog.exec();
