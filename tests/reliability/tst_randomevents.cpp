@@ -58,6 +58,12 @@ private:
     qint64 startedAt = 0;
 };
 
+QString EdgeName(UI::ScreenEdge edge)
+{
+    const char* names[] = {"None", "Left", "Top", "Right", "Bottom"};
+    return QLatin1String(names[edge]);
+}
+
 int EnvironmentInt(const char* name, int fallback)
 {
     bool ok = false;
@@ -120,12 +126,15 @@ private:
 
     QPushButton* Button(const char* name) { return panel->findChild<QPushButton*>(QLatin1String(name)); }
 
-    void Click(QPushButton* button, const QString& name)
+    // False when the button was not there to click.
+    bool Click(QPushButton* button, const QString& name)
     {
         events << QLatin1String("click ") + name;
-        if (button && button->isVisible())
-            button->click();
+        if (!button || !button->isVisible())
+            return false;
+        button->click();
         StartedAnimation();
+        return true;
     }
 
     void Mouse(QEvent::Type type, const QPoint& global, Qt::MouseButton button, Qt::MouseButtons buttons)
@@ -195,7 +204,8 @@ private:
             switch (Pick(4))
             {
             case 0:
-                Click(Button("closeButton"), QStringLiteral("close"));
+                if (!Click(Button("closeButton"), QStringLiteral("close")))
+                    return;
                 break;
             case 1:
                 events << QStringLiteral("show active window");
@@ -214,8 +224,8 @@ private:
             CheckStoredState();
             break;
         case 9:
-            Click(Button("tailButton"), QStringLiteral("tail"));
-            CheckStoredState();
+            if (Click(Button("tailButton"), QStringLiteral("tail")))
+                CheckStoredState();
             break;
         case 10:
         {
@@ -311,9 +321,13 @@ private:
     void CheckStoredState()
     {
         const UI::SidebarSettings stored(host.settings);
-        if (stored.ReadUiState() != panel->GetUiState())
-            storedStateFailure =
-                QStringLiteral("stored state %1, panel %2").arg(stored.ReadUiState()).arg(panel->GetUiState());
+        const QString edge = panel->property("Edge").toString();
+        if (stored.ReadUiState() != panel->GetUiState() || EdgeName(stored.ReadScreenEdge()) != edge)
+            storedStateFailure = QStringLiteral("stored %1/%2, panel %3/%4")
+                                     .arg(EdgeName(stored.ReadScreenEdge()))
+                                     .arg(stored.ReadUiState())
+                                     .arg(edge)
+                                     .arg(panel->GetUiState());
     }
 
     QString CheckStoredAfterDestruction()
@@ -325,10 +339,9 @@ private:
         if (panel)
             return QStringLiteral("panel outlived its controller");
         const UI::SidebarSettings stored(host.settings);
-        const char* edges[] = {"None", "Left", "Top", "Right", "Bottom"};
-        if (stored.ReadUiState() != state || QLatin1String(edges[stored.ReadScreenEdge()]) != edge)
+        if (stored.ReadUiState() != state || EdgeName(stored.ReadScreenEdge()) != edge)
             return QStringLiteral("stored %1/%2 after destruction, panel was %3/%4")
-                .arg(edges[stored.ReadScreenEdge()])
+                .arg(EdgeName(stored.ReadScreenEdge()))
                 .arg(stored.ReadUiState())
                 .arg(edge)
                 .arg(state);
