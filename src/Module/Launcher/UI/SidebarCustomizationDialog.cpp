@@ -1,9 +1,8 @@
 #include "Module/Launcher/UI/SidebarCustomizationDialog.h"
 
-#include "Module/Launcher/LoggedCall.h"
-
 #include "Interfaces/ICustomizationManager.h"
 #include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/NotNull.h"
 #include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
 #include "Module/Launcher/UI/FramelessDialogSetup.h"
