@@ -57,7 +57,7 @@ void Click(QWidget* parent, const char* name)
 QStringList Session(HostFixture& host, ResolvedLauncher& launcher, RecordingHandler& handler)
 {
     QStringList escaped;
-    const auto host_ = [](const std::function<void()>& call)
+    const auto hostCall = [](const std::function<void()>& call)
     {
         try
         {
@@ -89,12 +89,12 @@ QStringList Session(HostFixture& host, ResolvedLauncher& launcher, RecordingHand
                      });
     closer.start(300);
 
-    host_([&] { launcher = host.ResolveLauncher(); });
+    hostCall([&] { launcher = host.ResolveLauncher(); });
     if (!launcher.module)
         return escaped;
     const QPointer<UI::Sidebar> panel = launcher.sidebar;
-    host_([&] { launcher.module->SetHandler(&handler); });
-    host_([&] { launcher.module->Activate(); });
+    hostCall([&] { launcher.module->SetHandler(&handler); });
+    hostCall([&] { launcher.module->Activate(); });
     event("tail", [&] { Click(panel, "tailButton"); });
     event("tail again", [&] { Click(panel, "tailButton"); });
     event("feature", [&] { Click(panel, "screenshottingFeatureButton"); });
@@ -117,8 +117,8 @@ QStringList Session(HostFixture& host, ResolvedLauncher& launcher, RecordingHand
                                         });
     WhenModal<UI::DoneWindow>(&polls, [](UI::DoneWindow* done) { Click(done, "confirmButton"); });
     event("customization", [&] { Click(panel, "plusButton"); });
-    host_([&] { host.Resolve<Zarvo::Orb::HotkeySettings>()->SetGlobalHotkeyTakeScreenshot("Alt+2"); });
-    host_([&] { host.Resolve<Zarvo::Orb::GlobalHotkeyManager>()->Fire("takeScreenshot"); });
+    hostCall([&] { host.Resolve<Zarvo::Orb::HotkeySettings>()->SetGlobalHotkeyTakeScreenshot("Alt+2"); });
+    hostCall([&] { host.Resolve<Zarvo::Orb::GlobalHotkeyManager>()->Fire("takeScreenshot"); });
     event("language change",
           [&]
           {
@@ -126,8 +126,8 @@ QStringList Session(HostFixture& host, ResolvedLauncher& launcher, RecordingHand
               QCoreApplication::sendEvent(panel, &change);
           });
     event("close button", [&] { Click(panel, "closeButton"); });
-    host_([&] { dynamic_cast<Zarvo::Orb::IShowActiveWindow&>(*launcher.module).ShowActiveWindow(); });
-    host_([&] { launcher.module->Deactivate(); });
+    hostCall([&] { dynamic_cast<Zarvo::Orb::IShowActiveWindow&>(*launcher.module).ShowActiveWindow(); });
+    hostCall([&] { launcher.module->Deactivate(); });
     return escaped;
 }
 
