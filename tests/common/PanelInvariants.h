@@ -28,9 +28,8 @@ inline QRect AvailableArea()
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
-// Empty when every styled widget of the panel carries the panel's "Edge" and "State" and the
-// state is the panel's own (a hidden panel keeps the one it had); otherwise what differs. A
-// feature button made after the last styling has neither property until the next one.
+// Empty when every widget of the panel carries the panel's "Edge" and "State" and the state is
+// the panel's own (a hidden panel keeps the one it had); otherwise what differs.
 inline QString StyleMismatch(const Sidebar& panel)
 {
     const QString edge = panel.property("Edge").toString();
@@ -43,10 +42,6 @@ inline QString StyleMismatch(const Sidebar& panel)
     }
     for (const QWidget* widget : panel.findChildren<QWidget*>())
     {
-        if (!widget->property("Edge").isValid() && !widget->property("State").isValid())
-        {
-            continue;
-        }
         if (widget->property("Edge").toString() != edge || widget->property("State").toString() != state)
         {
             return QStringLiteral("%1 styled %2/%3, panel %4/%5")
