@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Module/Launcher/UI/Sidebar/SidebarTypes.h"
 #include "OrbModuleLauncherExport.h"
 
 #include <QMainWindow>
@@ -26,23 +27,6 @@ class IFeature;
 
 namespace Zarvo::Orb::Module::Launcher::UI
 {
-// Stored as integers in the settings: keep the numbers.
-enum SidebarUiState : int
-{
-    Maximized = 0,
-    Compacted = 1,
-    Hidden = 2,
-};
-
-enum ScreenEdge : int
-{
-    None = 0,
-    Left = 1,
-    Top = 2,
-    Right = 3,
-    Bottom = 4,
-};
-
 // The launcher panel: a frameless, always-on-top window docked to a screen edge, with the
 // feature buttons, a settings, a close and a tail button. Its look comes entirely from the
 // host style sheet, which selects on object names and the "Edge" and "State" properties

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Module/Launcher/UI/Sidebar/Sidebar.h"
+#include "Module/Launcher/UI/Sidebar/SidebarTypes.h"
 #include "OrbUtilCommon/DockPositionInfo.h"
 
 #include <QPoint>

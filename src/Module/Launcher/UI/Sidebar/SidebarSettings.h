@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Module/Launcher/UI/Sidebar/SettingsWrapper.h"
-#include "Module/Launcher/UI/Sidebar/Sidebar.h"
+#include "Module/Launcher/UI/Sidebar/SidebarTypes.h"
 
 #include <QPoint>
 
