@@ -1,6 +1,6 @@
 #include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
 
-#include "Module/Launcher/UI/FramelessDialogSetup.h"
+#include "Module/Launcher/UI/WidgetKit.h"
 #include "ZarvoWidget/Util.h"
 #include "ZarvoWidget/ZLabel.h"
 

@@ -2,7 +2,10 @@
 
 #include "Module/Launcher/UI/FramelessDialogSetup.h"
 #include "Module/Launcher/UI/LineHeightParagraph.h"
+#include "Module/Launcher/UI/WidgetKit.h"
 #include "OrbUtilUI/WindowUtil.h"
+#include "ZarvoWidget/ZBoxLayout.h"
+#include "ZarvoWidget/ZFrame.h"
 
 #include <QCoreApplication>
 #include <QEvent>

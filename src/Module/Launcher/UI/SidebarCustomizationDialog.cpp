@@ -7,7 +7,10 @@
 #include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
 #include "Module/Launcher/UI/FramelessDialogSetup.h"
 #include "Module/Launcher/UI/LineHeightParagraph.h"
+#include "Module/Launcher/UI/WidgetKit.h"
 #include "OrbUtilUI/WindowUtil.h"
+#include "ZarvoWidget/ZBoxLayout.h"
+#include "ZarvoWidget/ZFrame.h"
 #include "ZarvoWidget/ZLabel.h"
 
 #include <QButtonGroup>

@@ -1,5 +1,7 @@
 #include "Module/Launcher/UI/Sidebar/SidebarUi.h"
 
+#include "Module/Launcher/UI/WidgetKit.h"
+
 #include "ZQtUtil/ZQtUtil.h"
 #include "ZarvoWidget/Util.h"
 #include "ZarvoWidget/ZFrame.h"
@@ -7,42 +9,15 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 #include <QVariant>
-
-#include <utility>
 
 namespace Zarvo::Orb::Module::Launcher::UI
 {
 namespace
 {
-template <class T, class... Args> T* MakeNamed(const char* objectName, Args&&... args)
-{
-    auto* object = new T(std::forward<Args>(args)...);
-    object->setObjectName(QLatin1String(objectName));
-    return object;
-}
-
-QBoxLayout* MakeBox(Qt::Orientation orientation, QWidget* frame)
-{
-    QBoxLayout* layout = nullptr;
-    if (orientation == Qt::Horizontal)
-    {
-        layout = new QHBoxLayout(frame);
-    }
-    else
-    {
-        layout = new QVBoxLayout(frame);
-    }
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    return layout;
-}
-
 QString EdgeText(ScreenEdge edge)
 {
     switch (edge)
@@ -76,20 +51,21 @@ Sidebar::UI::UI(QMainWindow* window, ScreenEdge edge, SidebarUiState state)
     , edgeText(EdgeText(edge))
     , stateText(StateText(state))
 {
-    mainFrame = MakeNamed<ZFrame>("mainFrame", window, Qt::WindowFlags());
-    tailAndBodyFrame = MakeNamed<ZFrame>("tailAndBodyFrame", mainFrame, Qt::WindowFlags());
-    tailButtonFrame = MakeNamed<ZFrame>("tailButtonFrame", mainFrame, Qt::WindowFlags());
-    bodyFrame = MakeNamed<ZFrame>("bodyFrame", mainFrame, Qt::WindowFlags());
-    tailButton = MakeNamed<QPushButton>("tailButton", tailButtonFrame);
-    bodyContentFrame = MakeNamed<ZFrame>("bodyContentFrame", bodyFrame, Qt::WindowFlags());
-    smallButtonsFrame = MakeNamed<ZFrame>("smallButtonsFrame", bodyContentFrame, Qt::WindowFlags());
-    settingsButton = MakeNamed<QPushButton>("settingsButton", smallButtonsFrame);
-    closeButton = MakeNamed<QPushButton>("closeButton", smallButtonsFrame);
-    mainFeatureFrame = MakeNamed<ZFrame>("mainFeatureFrame", bodyContentFrame, Qt::WindowFlags());
-    additionalFeatureFrame = MakeNamed<ZFrame>("additionalFeatureFrame", bodyContentFrame, Qt::WindowFlags());
-    additionalFeatureStack = MakeNamed<QStackedWidget>("additionalFeatureStack", additionalFeatureFrame);
-    plusButton = MakeNamed<QPushButton>("plusButton", additionalFeatureStack);
-    triangleButton = MakeNamed<QPushButton>("triangleButton", additionalFeatureFrame);
+    mainFrame = MakeNamed<ZFrame>(window, QStringLiteral("mainFrame"));
+    tailAndBodyFrame = MakeNamed<ZFrame>(mainFrame, QStringLiteral("tailAndBodyFrame"));
+    tailButtonFrame = MakeNamed<ZFrame>(mainFrame, QStringLiteral("tailButtonFrame"));
+    bodyFrame = MakeNamed<ZFrame>(mainFrame, QStringLiteral("bodyFrame"));
+    tailButton = MakeNamed<QPushButton>(tailButtonFrame, QStringLiteral("tailButton"));
+    bodyContentFrame = MakeNamed<ZFrame>(bodyFrame, QStringLiteral("bodyContentFrame"));
+    smallButtonsFrame = MakeNamed<ZFrame>(bodyContentFrame, QStringLiteral("smallButtonsFrame"));
+    settingsButton = MakeNamed<QPushButton>(smallButtonsFrame, QStringLiteral("settingsButton"));
+    closeButton = MakeNamed<QPushButton>(smallButtonsFrame, QStringLiteral("closeButton"));
+    mainFeatureFrame = MakeNamed<ZFrame>(bodyContentFrame, QStringLiteral("mainFeatureFrame"));
+    additionalFeatureFrame = MakeNamed<ZFrame>(bodyContentFrame, QStringLiteral("additionalFeatureFrame"));
+    additionalFeatureStack =
+        MakeNamed<QStackedWidget>(additionalFeatureFrame, QStringLiteral("additionalFeatureStack"));
+    plusButton = MakeNamed<QPushButton>(additionalFeatureStack, QStringLiteral("plusButton"));
+    triangleButton = MakeNamed<QPushButton>(additionalFeatureFrame, QStringLiteral("triangleButton"));
 
     triangleButton->setVisible(false);
     for (QWidget* widget : QList<QWidget*>{window} + window->findChildren<QWidget*>())
@@ -118,36 +94,34 @@ void Sidebar::UI::BuildLayoutForEdge(ScreenEdge edge)
     // On Left and Top the close button sits nearer the edge and the tail faces the screen's middle.
     const bool mirrored = edge == Left || edge == Top;
 
-    QBoxLayout* smallButtons = MakeBox(across, smallButtonsFrame);
+    QBoxLayout* smallButtons = MakeFlushBox(across, smallButtonsFrame);
     smallButtons->addWidget(mirrored ? closeButton : settingsButton);
     smallButtons->addWidget(mirrored ? settingsButton : closeButton);
 
-    QBoxLayout* mainFeatures = MakeBox(along, mainFeatureFrame);
+    QBoxLayout* mainFeatures = MakeFlushBox(along, mainFeatureFrame);
     for (QPushButton* button : mainFeatureButtons)
     {
         mainFeatures->addWidget(button);
     }
 
-    auto* additional = new QGridLayout(additionalFeatureFrame);
-    additional->setContentsMargins(0, 0, 0, 0);
-    additional->setSpacing(0);
+    auto* additional = MakeFlushLayout<QGridLayout>(additionalFeatureFrame);
     additional->addWidget(additionalFeatureStack, 0, 0);
     additional->addWidget(triangleButton, 0, 0);
 
-    QBoxLayout* bodyContent = MakeBox(along, bodyContentFrame);
+    QBoxLayout* bodyContent = MakeFlushBox(along, bodyContentFrame);
     const Qt::Alignment centred = verticalEdge ? Qt::AlignHCenter : Qt::AlignVCenter;
     bodyContent->addWidget(smallButtonsFrame, 0, centred);
     bodyContent->addWidget(mainFeatureFrame, 0, centred);
     bodyContent->addWidget(additionalFeatureFrame, 0, centred);
 
-    AddCentred(MakeBox(along, bodyFrame), bodyContentFrame);
-    AddCentred(MakeBox(along, tailButtonFrame), tailButton);
+    AddCentred(MakeFlushBox(along, bodyFrame), bodyContentFrame);
+    AddCentred(MakeFlushBox(along, tailButtonFrame), tailButton);
 
-    QBoxLayout* tailAndBody = MakeBox(across, tailAndBodyFrame);
+    QBoxLayout* tailAndBody = MakeFlushBox(across, tailAndBodyFrame);
     tailAndBody->addWidget(mirrored ? bodyFrame : tailButtonFrame);
     tailAndBody->addWidget(mirrored ? tailButtonFrame : bodyFrame);
 
-    MakeBox(along, mainFrame)->addWidget(tailAndBodyFrame);
+    MakeFlushBox(along, mainFrame)->addWidget(tailAndBodyFrame);
 }
 
 void Sidebar::UI::ClearLayouts()
