@@ -15,8 +15,9 @@
 
 namespace Zarvo::Orb::Module::Launcher::UI
 {
-struct Q_DECL_HIDDEN DoneWindow::Widgets
+class Q_DECL_HIDDEN DoneWindow::Impl
 {
+public:
     ZFrame* centralFrame;
     ZFrame* closeButtonFrame;
     QPushButton* closeButton;
@@ -27,33 +28,33 @@ struct Q_DECL_HIDDEN DoneWindow::Widgets
 
 DoneWindow::DoneWindow(QWidget* parent)
     : QDialog(parent)
-    , ui(std::make_unique<Widgets>())
+    , d(std::make_unique<Impl>())
 {
-    ui->centralFrame = MakeNamed<ZFrame>(this, "centralFrame");
-    ui->closeButtonFrame = MakeNamed<ZFrame>(ui->centralFrame, "closeButtonFrame");
-    ui->closeButton = MakeNamed<QPushButton>(ui->closeButtonFrame, "closeButton");
-    ui->pictureLabel = MakeNamed<QLabel>(ui->centralFrame, "pictureLabel");
-    ui->descriptionLabel = MakeNamed<QLabel>(ui->centralFrame, "descriptionLabel");
-    ui->confirmButton = MakeNamed<QPushButton>(ui->centralFrame, "confirmButton");
+    d->centralFrame = MakeNamed<ZFrame>(this, "centralFrame");
+    d->closeButtonFrame = MakeNamed<ZFrame>(d->centralFrame, "closeButtonFrame");
+    d->closeButton = MakeNamed<QPushButton>(d->closeButtonFrame, "closeButton");
+    d->pictureLabel = MakeNamed<QLabel>(d->centralFrame, "pictureLabel");
+    d->descriptionLabel = MakeNamed<QLabel>(d->centralFrame, "descriptionLabel");
+    d->confirmButton = MakeNamed<QPushButton>(d->centralFrame, "confirmButton");
 
-    ui->descriptionLabel->setTextFormat(Qt::RichText);
-    ui->descriptionLabel->setWordWrap(true);
+    d->descriptionLabel->setTextFormat(Qt::RichText);
+    d->descriptionLabel->setWordWrap(true);
 
-    MakeFlushLayout<QHBoxLayout>(this)->addWidget(ui->centralFrame);
-    MakeFlushLayout<ZVBoxLayout>(ui->centralFrame)->autoFill().addStretch();
-    MakeFlushLayout<ZHBoxLayout>(ui->closeButtonFrame)->addStretch().addWidget(ui->closeButton);
+    MakeFlushLayout<QHBoxLayout>(this)->addWidget(d->centralFrame);
+    MakeFlushLayout<ZVBoxLayout>(d->centralFrame)->autoFill().addStretch();
+    MakeFlushLayout<ZHBoxLayout>(d->closeButtonFrame)->addStretch().addWidget(d->closeButton);
 
     new Orb::UI::Util::WindowMouseMoveHelper(
-        this, {ui->centralFrame, ui->closeButton, ui->pictureLabel, ui->descriptionLabel, ui->confirmButton, this});
+        this, {d->centralFrame, d->closeButton, d->pictureLabel, d->descriptionLabel, d->confirmButton, this});
     MakeTranslucentFrameless(this);
 
     ensurePolished();
     SetTexts();
     // After the window flags are set: setting them drops the focus widget.
-    ui->confirmButton->setFocus(Qt::OtherFocusReason);
+    d->confirmButton->setFocus(Qt::OtherFocusReason);
 
-    connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->confirmButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(d->closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(d->confirmButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 DoneWindow::~DoneWindow() = default;
@@ -79,8 +80,8 @@ void DoneWindow::changeEvent(QEvent* event)
 
 void DoneWindow::SetTexts()
 {
-    ui->descriptionLabel->setText(LineHeightParagraph(
+    d->descriptionLabel->setText(LineHeightParagraph(
         lineHeight, QCoreApplication::translate("FeatureRequestWindow", "Thank you!<br>We appreciate your feedback.")));
-    ui->confirmButton->setText(QCoreApplication::translate("FeatureRequestWindow", "Close"));
+    d->confirmButton->setText(QCoreApplication::translate("FeatureRequestWindow", "Close"));
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI

@@ -21,8 +21,9 @@ namespace
 constexpr int kMaxRequestLength = 2000;
 }
 
-struct Q_DECL_HIDDEN FeatureRequestWindow::Widgets
+class Q_DECL_HIDDEN FeatureRequestWindow::Impl
 {
+public:
     ZFrame* centralFrame;
     ZFrame* closeButtonFrame;
     QPushButton* closeButton;
@@ -36,47 +37,47 @@ struct Q_DECL_HIDDEN FeatureRequestWindow::Widgets
 
 FeatureRequestWindow::FeatureRequestWindow(QWidget* parent)
     : QDialog(parent)
-    , ui(std::make_unique<Widgets>())
+    , d(std::make_unique<Impl>())
 {
-    ui->centralFrame = MakeNamed<ZFrame>(this, "centralFrame");
-    ui->closeButtonFrame = MakeNamed<ZFrame>(ui->centralFrame, "closeButtonFrame");
-    ui->closeButton = MakeNamed<QPushButton>(ui->closeButtonFrame, "closeButton");
-    ui->contentFrame = MakeNamed<ZFrame>(ui->centralFrame, "contentFrame");
-    ui->headerLabel = MakeNamed<QLabel>(ui->contentFrame, "headerLabel");
-    ui->descriptionLabel = MakeNamed<QLabel>(ui->contentFrame, "descriptionLabel");
-    ui->featureRequestTextEdit = MakeNamed<QTextEdit>(ui->contentFrame, "featureRequestTextEdit");
-    ui->sendButtonFrame = MakeNamed<ZFrame>(ui->contentFrame, "sendButtonFrame");
-    ui->sendButton = MakeNamed<QPushButton>(ui->sendButtonFrame, "sendButton");
+    d->centralFrame = MakeNamed<ZFrame>(this, "centralFrame");
+    d->closeButtonFrame = MakeNamed<ZFrame>(d->centralFrame, "closeButtonFrame");
+    d->closeButton = MakeNamed<QPushButton>(d->closeButtonFrame, "closeButton");
+    d->contentFrame = MakeNamed<ZFrame>(d->centralFrame, "contentFrame");
+    d->headerLabel = MakeNamed<QLabel>(d->contentFrame, "headerLabel");
+    d->descriptionLabel = MakeNamed<QLabel>(d->contentFrame, "descriptionLabel");
+    d->featureRequestTextEdit = MakeNamed<QTextEdit>(d->contentFrame, "featureRequestTextEdit");
+    d->sendButtonFrame = MakeNamed<ZFrame>(d->contentFrame, "sendButtonFrame");
+    d->sendButton = MakeNamed<QPushButton>(d->sendButtonFrame, "sendButton");
 
-    ui->descriptionLabel->setTextFormat(Qt::RichText);
-    ui->descriptionLabel->setWordWrap(true);
+    d->descriptionLabel->setTextFormat(Qt::RichText);
+    d->descriptionLabel->setWordWrap(true);
     // What is sent is plain text; pasted formatting would only be thrown away.
-    ui->featureRequestTextEdit->setAcceptRichText(false);
+    d->featureRequestTextEdit->setAcceptRichText(false);
     // Tab moves on to the send button; a request has no use for tab characters.
-    ui->featureRequestTextEdit->setTabChangesFocus(true);
-    ui->headerLabel->setWordWrap(true);
-    ui->sendButton->setEnabled(false);
+    d->featureRequestTextEdit->setTabChangesFocus(true);
+    d->headerLabel->setWordWrap(true);
+    d->sendButton->setEnabled(false);
 
-    MakeFlushLayout<QHBoxLayout>(this)->addWidget(ui->centralFrame);
-    MakeFlushLayout<ZVBoxLayout>(ui->centralFrame)->autoFill().addStretch();
-    MakeFlushLayout<ZHBoxLayout>(ui->closeButtonFrame)->addStretch().addWidget(ui->closeButton);
-    MakeFlushLayout<ZVBoxLayout>(ui->contentFrame)->autoFill();
-    MakeFlushLayout<ZHBoxLayout>(ui->sendButtonFrame)->autoFill().addStretch();
+    MakeFlushLayout<QHBoxLayout>(this)->addWidget(d->centralFrame);
+    MakeFlushLayout<ZVBoxLayout>(d->centralFrame)->autoFill().addStretch();
+    MakeFlushLayout<ZHBoxLayout>(d->closeButtonFrame)->addStretch().addWidget(d->closeButton);
+    MakeFlushLayout<ZVBoxLayout>(d->contentFrame)->autoFill();
+    MakeFlushLayout<ZHBoxLayout>(d->sendButtonFrame)->autoFill().addStretch();
 
-    new Orb::UI::Util::WindowMouseMoveHelper(this, {ui->centralFrame, ui->closeButton, ui->descriptionLabel,
-                                                    ui->featureRequestTextEdit, ui->sendButton, this});
+    new Orb::UI::Util::WindowMouseMoveHelper(
+        this, {d->centralFrame, d->closeButton, d->descriptionLabel, d->featureRequestTextEdit, d->sendButton, this});
     MakeTranslucentFrameless(this);
 
     ensurePolished();
     SetTexts();
     // After the window flags are set: setting them drops the focus widget.
-    ui->featureRequestTextEdit->setFocus(Qt::OtherFocusReason);
+    d->featureRequestTextEdit->setFocus(Qt::OtherFocusReason);
 
-    connect(ui->closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ui->sendButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(d->closeButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(d->sendButton, &QPushButton::clicked, this, &QDialog::accept);
     // Captures widgets only: the text edit may still signal while the window is torn down.
-    QTextEdit* textEdit = ui->featureRequestTextEdit;
-    QPushButton* sendButton = ui->sendButton;
+    QTextEdit* textEdit = d->featureRequestTextEdit;
+    QPushButton* sendButton = d->sendButton;
     connect(textEdit, &QTextEdit::textChanged, sendButton,
             [textEdit, sendButton]
             {
@@ -89,7 +90,7 @@ FeatureRequestWindow::~FeatureRequestWindow() = default;
 
 QString FeatureRequestWindow::GetText() const
 {
-    return ui->featureRequestTextEdit->toPlainText();
+    return d->featureRequestTextEdit->toPlainText();
 }
 
 int FeatureRequestWindow::GetLineHeight() const
@@ -113,13 +114,13 @@ void FeatureRequestWindow::changeEvent(QEvent* event)
 
 void FeatureRequestWindow::SetTexts()
 {
-    ui->headerLabel->setText(QCoreApplication::translate("FeatureRequestWindow", "What do you WANT ?!"));
-    ui->descriptionLabel->setText(LineHeightParagraph(
+    d->headerLabel->setText(QCoreApplication::translate("FeatureRequestWindow", "What do you WANT ?!"));
+    d->descriptionLabel->setText(LineHeightParagraph(
         lineHeight, QCoreApplication::translate("FeatureRequestWindow",
                                                 "You pressed some button which will work properly some day but for "
                                                 "now what do you want from this button?")));
-    ui->sendButton->setText(QCoreApplication::translate("FeatureRequestWindow", "Send"));
-    ui->featureRequestTextEdit->setPlaceholderText(
+    d->sendButton->setText(QCoreApplication::translate("FeatureRequestWindow", "Send"));
+    d->featureRequestTextEdit->setPlaceholderText(
         QCoreApplication::translate("FeatureRequestWindow", "What do you miss?!"));
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI

@@ -31,7 +31,7 @@ private:
 
     int lineHeight = 100;
 
-    struct Widgets;
-    std::unique_ptr<Widgets> ui;
+    class Impl;
+    std::unique_ptr<Impl> d;
 };
 } // namespace Zarvo::Orb::Module::Launcher::UI
