@@ -2,7 +2,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLayout>
 #include <QRect>
 #include <QScreen>
 #include <QStyle>
@@ -11,48 +10,17 @@
 
 namespace
 {
-// A window never given a size is fitted to its contents when it is shown (QWidget::adjustSize);
-// until then its size is a placeholder. This predicts the fitted size the way adjustSize finds it.
-QSize SizeWhenShown(const QWidget& widget, const QScreen& screen)
+// A window never given a size is fitted to its contents when it is shown (QWidget::adjustSize),
+// so until then its size is a placeholder. Fitting it now gives the size showing will give.
+QSize SizeWhenShown(QWidget& widget)
 {
-    if (!widget.isWindow() || widget.isVisible() || widget.testAttribute(Qt::WA_Resized))
+    if (widget.isWindow() && !widget.isVisible() && !widget.testAttribute(Qt::WA_Resized))
     {
-        return widget.size();
+        widget.adjustSize();
+        // As showing does after fitting: still unsized, so contents changed meanwhile refit it.
+        widget.setAttribute(Qt::WA_Resized, false);
     }
-    widget.ensurePolished();
-    QLayout* layout = widget.layout();
-    if (layout)
-    {
-        // Sets the window's minimum size from its contents, as showing it would.
-        layout->activate();
-    }
-    QSize size = widget.sizeHint();
-    if (size.isValid())
-    {
-        const Qt::Orientations expanding =
-            layout ? layout->expandingDirections() : widget.sizePolicy().expandingDirections();
-        if (expanding & Qt::Horizontal)
-        {
-            size.setWidth(qMax(size.width(), 200));
-        }
-        if (expanding & Qt::Vertical)
-        {
-            size.setHeight(qMax(size.height(), 100));
-        }
-        const QSize screenSize = screen.geometry().size();
-        size = size.boundedTo(QSize(screenSize.width() * 2 / 3, screenSize.height() * 2 / 3));
-    }
-    else
-    {
-        // Without a layout or a hint of its own, showing fits it around its children.
-        const QRect children = widget.childrenRect();
-        if (children.isNull())
-        {
-            return widget.size();
-        }
-        size = children.size() + QSize(2 * children.x(), 2 * children.y());
-    }
-    return size.expandedTo(widget.minimumSize()).boundedTo(widget.maximumSize());
+    return widget.size();
 }
 } // namespace
 
@@ -67,7 +35,7 @@ void ApplyWidgetStyle(QWidget* widget, const QString& value, const char* propert
     widget->update();
 }
 
-QPoint GetWidgetPosOnCurrentScreenCenter(const QWidget& widget)
+QPoint GetWidgetPosOnCurrentScreenCenter(QWidget& widget)
 {
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
@@ -83,7 +51,7 @@ QPoint GetWidgetPosOnCurrentScreenCenter(const QWidget& widget)
         return widget.pos();
     }
     const QRect area = screen->availableGeometry();
-    QRect placed(QPoint(), SizeWhenShown(widget, *screen));
+    QRect placed(QPoint(), SizeWhenShown(widget));
     placed.moveCenter(area.center());
     // Kept inside the area; what does not fit starts at its top-left corner, where a
     // title and close button are.

@@ -14,6 +14,6 @@ void ApplyWidgetStyle(QWidget* widget, const QString& value, const char* propert
 
 // Top-left point that centres the widget on the screen under the cursor (else the
 // widget's own screen, else the primary one): at its current size, or for a window
-// not yet sized, at the size it will get when it is shown.
-QPoint GetWidgetPosOnCurrentScreenCenter(const QWidget& widget);
+// not yet sized, at the size it will get when it is shown, which it is given now.
+QPoint GetWidgetPosOnCurrentScreenCenter(QWidget& widget);
 } // namespace Zarvo::Util
