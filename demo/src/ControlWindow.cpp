@@ -56,6 +56,16 @@ public:
     }
 
     void Build();
+    void BuildMenuBar();
+    // Returns the row the language choice joins.
+    QBoxLayout* BuildLauncherBox();
+    void BuildHotkeysBox();
+    void BuildLanguageChoice(QBoxLayout* launcherRow);
+    void BuildLogBox();
+    void PlaceBoxes();
+    // The host's calls and the handler's messages, as they come.
+    void FeedLog();
+    void BuildStatusBar();
     void Retranslate();
     void Fire(const QString& id);
     void UpdateActiveState(bool active);
@@ -106,6 +116,22 @@ public:
 
 void ControlWindow::Impl::Build()
 {
+    BuildMenuBar();
+    central = new QWidget(q);
+    central->setObjectName(QStringLiteral("controlCentral"));
+    // Made in this order, which is also the tab order.
+    QBoxLayout* launcherRow = BuildLauncherBox();
+    BuildHotkeysBox();
+    BuildLanguageChoice(launcherRow);
+    BuildLogBox();
+    PlaceBoxes();
+    FeedLog();
+    BuildStatusBar();
+    UpdateActiveState(host.IsActive());
+}
+
+void ControlWindow::Impl::BuildMenuBar()
+{
     auto* bar = new QMenuBar(q);
     bar->setObjectName(QStringLiteral("demoMenuBar"));
     q->setMenuBar(bar);
@@ -123,11 +149,10 @@ void ControlWindow::Impl::Build()
     {
         bar->addMenu(capture);
     }
+}
 
-    central = new QWidget(q);
-    central->setObjectName(QStringLiteral("controlCentral"));
-    auto* column = new QVBoxLayout(central);
-
+QBoxLayout* ControlWindow::Impl::BuildLauncherBox()
+{
     launcherBox = new QGroupBox(central);
     launcherBox->setObjectName(QStringLiteral("launcherBox"));
     auto* launcherRow = new QHBoxLayout(launcherBox);
@@ -154,6 +179,11 @@ void ControlWindow::Impl::Build()
     connect(showPanelButton, &QPushButton::clicked, q, [this] { host.ShowPanel(); });
     connect(&host, &DemoHost::ActiveChanged, q, [this](bool active) { UpdateActiveState(active); });
 
+    return launcherRow;
+}
+
+void ControlWindow::Impl::BuildHotkeysBox()
+{
     hotkeysBox = new QGroupBox(central);
     hotkeysBox->setObjectName(QStringLiteral("hotkeysBox"));
     auto* grid = new QGridLayout(hotkeysBox);
@@ -217,7 +247,10 @@ void ControlWindow::Impl::Build()
     {
         connect(binder, &HotkeyBinder::BindingChanged, q, [this](const QString& id) { ShowBinding(id); });
     }
+}
 
+void ControlWindow::Impl::BuildLanguageChoice(QBoxLayout* launcherRow)
+{
     languageLabel = new QLabel(launcherBox);
     languageLabel->setObjectName(QStringLiteral("languageLabel"));
     languageCombo = new QComboBox(launcherBox);
@@ -239,7 +272,10 @@ void ControlWindow::Impl::Build()
                     q->AppendLog(ControlWindow::tr("Catalogue %1 not found.").arg(missing));
                 }
             });
+}
 
+void ControlWindow::Impl::BuildLogBox()
+{
     logBox = new QGroupBox(central);
     logBox->setObjectName(QStringLiteral("logBox"));
     auto* logColumn = new QVBoxLayout(logBox);
@@ -259,7 +295,11 @@ void ControlWindow::Impl::Build()
     logColumn->addWidget(log);
     logColumn->addLayout(logControls);
     connect(clearButton, &QPushButton::clicked, log, &QPlainTextEdit::clear);
+}
 
+void ControlWindow::Impl::PlaceBoxes()
+{
+    auto* column = new QVBoxLayout(central);
     column->addWidget(launcherBox);
     column->addWidget(hotkeysBox);
     column->addWidget(logBox, 1);
@@ -270,7 +310,10 @@ void ControlWindow::Impl::Build()
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(central);
     q->setCentralWidget(scroll);
+}
 
+void ControlWindow::Impl::FeedLog()
+{
     connect(&Zarvo::Host::CallRecord::Instance(), &Zarvo::Host::CallRecord::CallAdded, q,
             [this](const QString& call)
             {
@@ -291,7 +334,10 @@ void ControlWindow::Impl::Build()
     {
         ShowBinding(id);
     }
+}
 
+void ControlWindow::Impl::BuildStatusBar()
+{
     q->statusBar()->setObjectName(QStringLiteral("statusBar"));
     // A permanent label: menu items' empty status tips would clear a status message.
     settingsLabel = new QLabel(q->statusBar());
@@ -301,7 +347,6 @@ void ControlWindow::Impl::Build()
     recordingLabel->setObjectName(QStringLiteral("recordingLabel"));
     q->statusBar()->addPermanentWidget(recordingLabel);
     connect(&host, &DemoHost::RecordingStatusChanged, recordingLabel, &QLabel::setText);
-    UpdateActiveState(host.IsActive());
 }
 
 void ControlWindow::Impl::Retranslate()
