@@ -78,7 +78,7 @@ int DarkPixels(const QImage& image)
 }
 } // namespace
 
-class DemoAppTest : public QObject
+class tst_DemoApp : public QObject
 {
     Q_OBJECT
 
@@ -100,7 +100,7 @@ private:
     Run firstTour;
 };
 
-void DemoAppTest::initTestCase()
+void tst_DemoApp::initTestCase()
 {
     QVERIFY(temp.isValid());
     QFile blocker(Path(QStringLiteral("plain-file")));
@@ -113,7 +113,7 @@ void DemoAppTest::initTestCase()
                  Path(QStringLiteral("demo.ini")), QStringLiteral("--screenshots"), Path(QStringLiteral("shots"))});
 }
 
-void DemoAppTest::rejectsBadInput_data()
+void tst_DemoApp::rejectsBadInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
@@ -145,7 +145,7 @@ void DemoAppTest::rejectsBadInput_data()
         << safe + QStringList{"--library", host} << 3 << QStringList{host, "OrbModuleLauncher_RegisterModuleIoC"};
 }
 
-void DemoAppTest::rejectsBadInput()
+void tst_DemoApp::rejectsBadInput()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
@@ -158,7 +158,7 @@ void DemoAppTest::rejectsBadInput()
     QVERIFY2(!run.output.contains(QLatin1String("Tour:")), "nothing ran");
 }
 
-void DemoAppTest::tourPicturesEverySight_data()
+void tst_DemoApp::tourPicturesEverySight_data()
 {
     QTest::addColumn<QString>("picture");
     QTest::addColumn<int>("minimumDark");
@@ -186,7 +186,7 @@ void DemoAppTest::tourPicturesEverySight_data()
     QTest::newRow("capture menu") << "menu-capture.png" << 20000;
 }
 
-void DemoAppTest::tourPicturesEverySight()
+void tst_DemoApp::tourPicturesEverySight()
 {
     QFETCH(QString, picture);
     QFETCH(int, minimumDark);
@@ -200,7 +200,7 @@ void DemoAppTest::tourPicturesEverySight()
     QVERIFY(dark < image.width() * image.height() * 9 / 10);
 }
 
-void DemoAppTest::restartRestoresPanel()
+void tst_DemoApp::restartRestoresPanel()
 {
     QVERIFY2(firstTour.exitCode == 0, qPrintable(firstTour.output));
     const QString firstLog = Path(QStringLiteral("tour1/tour.log"));
@@ -222,7 +222,7 @@ void DemoAppTest::restartRestoresPanel()
     QCOMPARE(LogLine(Path(QStringLiteral("tour2/tour.log")), QStringLiteral("restored: ")), final);
 }
 
-void DemoAppTest::toursLeaveUserFilesAlone()
+void tst_DemoApp::toursLeaveUserFilesAlone()
 {
     const QString home = Path(QStringLiteral("home"));
     QVERIFY(QDir().mkpath(home));
@@ -253,14 +253,14 @@ void DemoAppTest::toursLeaveUserFilesAlone()
     }
 }
 
-void DemoAppTest::quitsCleanlyOnSignals_data()
+void tst_DemoApp::quitsCleanlyOnSignals_data()
 {
     QTest::addColumn<bool>("interrupt");
     QTest::newRow("SIGTERM") << false;
     QTest::newRow("SIGINT") << true;
 }
 
-void DemoAppTest::quitsCleanlyOnSignals()
+void tst_DemoApp::quitsCleanlyOnSignals()
 {
     QFETCH(bool, interrupt);
     const QString settings = Path(QStringLiteral("signal-%1.ini").arg(interrupt));
@@ -285,5 +285,5 @@ void DemoAppTest::quitsCleanlyOnSignals()
     QVERIFY(file.readAll().contains("sidebar_position"));
 }
 
-QTEST_GUILESS_MAIN(DemoAppTest)
+QTEST_GUILESS_MAIN(tst_DemoApp)
 #include "tst_demoapp.moc"

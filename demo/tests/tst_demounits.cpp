@@ -73,7 +73,7 @@ protected:
 };
 } // namespace
 
-class DemoUnitsTest : public QObject
+class tst_DemoUnits : public QObject
 {
     Q_OBJECT
 
@@ -109,7 +109,7 @@ private:
     QTemporaryDir temp;
 };
 
-void DemoUnitsTest::parsesOptions_data()
+void tst_DemoUnits::parsesOptions_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("display");
@@ -172,7 +172,7 @@ void DemoUnitsTest::parsesOptions_data()
                                 << "";
 }
 
-void DemoUnitsTest::parsesOptions()
+void tst_DemoUnits::parsesOptions()
 {
     QFETCH(QStringList, arguments);
     QFETCH(bool, display);
@@ -212,7 +212,7 @@ void DemoUnitsTest::parsesOptions()
         QVERIFY2(help.contains(fallback), qPrintable(parsed.helpText));
 }
 
-void DemoUnitsTest::checksSettingsFile()
+void tst_DemoUnits::checksSettingsFile()
 {
     const QString blocker = temp.filePath(QStringLiteral("plain-file"));
     QFile file(blocker);
@@ -248,7 +248,7 @@ void DemoUnitsTest::checksSettingsFile()
     QCOMPARE(Zarvo::Host::IniApplicationSettingsManager(garbage).GetInt("Orb/Sidebar/sidebar_ui_state", 0), 1);
 }
 
-void DemoUnitsTest::preparesFolders()
+void tst_DemoUnits::preparesFolders()
 {
     const QString blocker = temp.filePath(QStringLiteral("another-file"));
     QFile file(blocker);
@@ -265,7 +265,7 @@ void DemoUnitsTest::preparesFolders()
     QVERIFY(QDir(fresh).exists());
 }
 
-void DemoUnitsTest::loadsModuleLibrary_data()
+void tst_DemoUnits::loadsModuleLibrary_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<bool>("loads");
@@ -285,7 +285,7 @@ void DemoUnitsTest::loadsModuleLibrary_data()
         << QStringLiteral(ORB_TEST_HOST_LIBRARY) << false << ModuleLibrary::EntryPoint;
 }
 
-void DemoUnitsTest::loadsModuleLibrary()
+void tst_DemoUnits::loadsModuleLibrary()
 {
     QFETCH(QString, path);
     QFETCH(bool, loads);
@@ -301,7 +301,7 @@ void DemoUnitsTest::loadsModuleLibrary()
     }
 }
 
-void DemoUnitsTest::registersLauncherFromLibrary()
+void tst_DemoUnits::registersLauncherFromLibrary()
 {
     ModuleLibrary library;
     QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
@@ -317,7 +317,7 @@ void DemoUnitsTest::registersLauncherFromLibrary()
     QVERIFY_EXCEPTION_THROWN(builder.build()->resolveNamed<Zarvo::Orb::Module::IModule>(name), std::exception);
 }
 
-void DemoUnitsTest::switchesLanguage()
+void tst_DemoUnits::switchesLanguage()
 {
     LanguageChangeCounter window;
     {
@@ -351,7 +351,7 @@ void DemoUnitsTest::switchesLanguage()
     QCOMPARE(QCoreApplication::translate("Sidebar", "Close"), QStringLiteral("Close"));
 }
 
-void DemoUnitsTest::takesScreenshots()
+void tst_DemoUnits::takesScreenshots()
 {
     SquareWindow window;
     window.move(100, 100);
@@ -410,7 +410,7 @@ void DemoUnitsTest::takesScreenshots()
     QCOMPARE(host.Shutdown(), QString());
 }
 
-void DemoUnitsTest::reportsUnwritableScreenshotFolder()
+void tst_DemoUnits::reportsUnwritableScreenshotFolder()
 {
     const QString blocker = temp.filePath(QStringLiteral("blocker"));
     QFile file(blocker);
@@ -428,7 +428,7 @@ void DemoUnitsTest::reportsUnwritableScreenshotFolder()
     QVERIFY2(messages.at(0).at(0).toString().contains(blocker), qPrintable(messages.at(0).at(0).toString()));
 }
 
-void DemoUnitsTest::passesHostActionsOn()
+void tst_DemoUnits::passesHostActionsOn()
 {
     DemoHandler handler(temp.path());
     QSignalSpy actions(&handler, &DemoHandler::HostActionRequested);
@@ -445,7 +445,7 @@ void DemoUnitsTest::passesHostActionsOn()
                      QStringLiteral("Handler::ShowSchedulerPreferences(false)"), QStringLiteral("Handler::Quit")}));
 }
 
-void DemoUnitsTest::composesTranslucentWindows()
+void tst_DemoUnits::composesTranslucentWindows()
 {
     SquareWindow window;
     window.move(200, 120);
@@ -466,7 +466,7 @@ void DemoUnitsTest::composesTranslucentWindows()
     QVERIFY(!Snapshot::VisibleWindows().contains(&window));
 }
 
-void DemoUnitsTest::editsHotkeys_data()
+void tst_DemoUnits::editsHotkeys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
@@ -491,7 +491,7 @@ void DemoUnitsTest::editsHotkeys_data()
                                             << "Meeting: webcam and microphone";
 }
 
-void DemoUnitsTest::editsHotkeys()
+void tst_DemoUnits::editsHotkeys()
 {
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -521,7 +521,7 @@ void DemoUnitsTest::editsHotkeys()
     QCOMPARE(host.Shutdown(), QString());
 }
 
-void DemoUnitsTest::controlWindowFollowsHost()
+void tst_DemoUnits::controlWindowFollowsHost()
 {
     ModuleLibrary library;
     QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
@@ -557,7 +557,7 @@ void DemoUnitsTest::controlWindowFollowsHost()
     QCOMPARE(host.Shutdown(), QString());
 }
 
-void DemoUnitsTest::recorderSaysWhatIsMissing_data()
+void tst_DemoUnits::recorderSaysWhatIsMissing_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("ffmpeg");
@@ -590,7 +590,7 @@ void DemoUnitsTest::recorderSaysWhatIsMissing_data()
                                      << "orb-no-such-device";
 }
 
-void DemoUnitsTest::recorderSaysWhatIsMissing()
+void tst_DemoUnits::recorderSaysWhatIsMissing()
 {
     QFETCH(int, kind);
     QFETCH(QString, ffmpeg);
@@ -615,7 +615,7 @@ void DemoUnitsTest::recorderSaysWhatIsMissing()
     QVERIFY2(messages.last().at(0).toString().contains(mention), qPrintable(messages.last().at(0).toString()));
 }
 
-void DemoUnitsTest::recorderReportsACrash()
+void tst_DemoUnits::recorderReportsACrash()
 {
     Recorder::Sources sources;
     sources.ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
@@ -645,5 +645,5 @@ void DemoUnitsTest::recorderReportsACrash()
              qPrintable(messages.last().at(0).toString()));
 }
 
-QTEST_MAIN(DemoUnitsTest)
+QTEST_MAIN(tst_DemoUnits)
 #include "tst_demounits.moc"

@@ -176,7 +176,7 @@ protected:
 };
 } // namespace
 
-class X11DesktopTest : public QObject
+class tst_X11Desktop : public QObject
 {
     Q_OBJECT
 
@@ -189,6 +189,7 @@ private slots:
     }
 
     void init() { Zarvo::Host::CallRecord::Clear(); }
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
     void hotkeysPressedAnywhereReachTheHandler()
     {
@@ -420,5 +421,5 @@ private:
     ModuleLibrary library;
 };
 
-QTEST_MAIN(X11DesktopTest)
+QTEST_MAIN(tst_X11Desktop)
 #include "tst_x11desktop.moc"

@@ -8,7 +8,7 @@
 
 using Zarvo::Orb::Module::Launcher::UI::ButtonWithCenteredLabels;
 
-class ButtonWithCenteredLabelsTest : public QObject
+class tst_ButtonWithCenteredLabels : public QObject
 {
     Q_OBJECT
 private slots:
@@ -19,7 +19,7 @@ private slots:
     void checkedStateRestylesLabels();
 };
 
-void ButtonWithCenteredLabelsTest::labelsSitCentredInOrder()
+void tst_ButtonWithCenteredLabels::labelsSitCentredInOrder()
 {
     ButtonWithCenteredLabels button(nullptr);
     auto* icon = button.findChild<ZLabel*>(QStringLiteral("IconLabel"));
@@ -48,14 +48,14 @@ void ButtonWithCenteredLabelsTest::labelsSitCentredInOrder()
     QVERIFY(button.isChecked());
 }
 
-void ButtonWithCenteredLabelsTest::checkedStateRestylesLabels_data()
+void tst_ButtonWithCenteredLabels::checkedStateRestylesLabels_data()
 {
     QTest::addColumn<QString>("labelName");
     QTest::newRow("icon") << QStringLiteral("IconLabel");
     QTest::newRow("text") << QStringLiteral("TextLabel");
 }
 
-void ButtonWithCenteredLabelsTest::checkedStateRestylesLabels()
+void tst_ButtonWithCenteredLabels::checkedStateRestylesLabels()
 {
     QFETCH(QString, labelName);
     QWidget window;
@@ -76,5 +76,5 @@ void ButtonWithCenteredLabelsTest::checkedStateRestylesLabels()
     QCOMPARE(label->palette().color(QPalette::WindowText), QColor(10, 200, 10));
 }
 
-QTEST_MAIN(ButtonWithCenteredLabelsTest)
+QTEST_MAIN(tst_ButtonWithCenteredLabels)
 #include "tst_buttonwithcenteredlabels.moc"

@@ -88,7 +88,7 @@ QString Clipped(const QDialog& dialog, const QWidget& widget)
 }
 } // namespace
 
-class DialogTextsTest : public QObject
+class tst_DialogTexts : public QObject
 {
     Q_OBJECT
 private slots:
@@ -148,5 +148,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DialogTextsTest)
+QTEST_MAIN(tst_DialogTexts)
 #include "tst_dialogtexts.moc"

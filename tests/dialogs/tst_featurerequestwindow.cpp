@@ -60,7 +60,7 @@ QString Description(Window kind)
 } // namespace
 Q_DECLARE_METATYPE(Window)
 
-class FeatureRequestWindowTest : public QObject
+class tst_FeatureRequestWindow : public QObject
 {
     Q_OBJECT
 private slots:
@@ -84,14 +84,14 @@ private slots:
     void keyboardWalksEveryControl();
 };
 
-void FeatureRequestWindowTest::bothWindows_data()
+void tst_FeatureRequestWindow::bothWindows_data()
 {
     QTest::addColumn<Window>("kind");
     QTest::newRow("request") << Window::Request;
     QTest::newRow("thank you") << Window::Done;
 }
 
-void FeatureRequestWindowTest::builtTranslucentFrameless()
+void tst_FeatureRequestWindow::builtTranslucentFrameless()
 {
     QFETCH(Window, kind);
     // The description is built after the style sheet's line height is in force.
@@ -121,7 +121,7 @@ void FeatureRequestWindowTest::builtTranslucentFrameless()
     QCOMPARE(order, (QStringList{"headerLabel", "descriptionLabel", "featureRequestTextEdit", "sendButtonFrame"}));
 }
 
-void FeatureRequestWindowTest::sendFollowsTextLength_data()
+void tst_FeatureRequestWindow::sendFollowsTextLength_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("enabled");
@@ -136,7 +136,7 @@ void FeatureRequestWindowTest::sendFollowsTextLength_data()
     QTest::newRow("1001 surrogate pairs") << grinning.repeated(1001) << false;
 }
 
-void FeatureRequestWindowTest::sendFollowsTextLength()
+void tst_FeatureRequestWindow::sendFollowsTextLength()
 {
     QFETCH(QString, text);
     QFETCH(bool, enabled);
@@ -149,7 +149,7 @@ void FeatureRequestWindowTest::sendFollowsTextLength()
     QCOMPARE(window.GetText(), text);
 }
 
-void FeatureRequestWindowTest::endings_data()
+void tst_FeatureRequestWindow::endings_data()
 {
     QTest::addColumn<Window>("kind");
     QTest::addColumn<QString>("action");
@@ -162,7 +162,7 @@ void FeatureRequestWindowTest::endings_data()
     QTest::newRow("thank-you escape") << Window::Done << "escape" << int(QDialog::Rejected);
 }
 
-void FeatureRequestWindowTest::endings()
+void tst_FeatureRequestWindow::endings()
 {
     QFETCH(Window, kind);
     QFETCH(QString, action);
@@ -196,7 +196,7 @@ void FeatureRequestWindowTest::endings()
     }
 }
 
-void FeatureRequestWindowTest::languageChangeRetranslates()
+void tst_FeatureRequestWindow::languageChangeRetranslates()
 {
     QFETCH(Window, kind);
     const auto window = Make(kind);
@@ -229,7 +229,7 @@ void FeatureRequestWindowTest::languageChangeRetranslates()
 }
 
 // Focus starts where the user acts; Tab visits every control and leaves the text field.
-void FeatureRequestWindowTest::keyboardWalksEveryControl_data()
+void tst_FeatureRequestWindow::keyboardWalksEveryControl_data()
 {
     QTest::addColumn<Window>("kind");
     QTest::addColumn<QStringList>("focusOrder");
@@ -239,7 +239,7 @@ void FeatureRequestWindowTest::keyboardWalksEveryControl_data()
     QTest::newRow("thank you") << Window::Done << QStringList{"confirmButton", "closeButton", "confirmButton"};
 }
 
-void FeatureRequestWindowTest::keyboardWalksEveryControl()
+void tst_FeatureRequestWindow::keyboardWalksEveryControl()
 {
     QFETCH(Window, kind);
     QFETCH(QStringList, focusOrder);
@@ -263,5 +263,5 @@ void FeatureRequestWindowTest::keyboardWalksEveryControl()
     }
 }
 
-QTEST_MAIN(FeatureRequestWindowTest)
+QTEST_MAIN(tst_FeatureRequestWindow)
 #include "tst_featurerequestwindow.moc"

@@ -71,7 +71,7 @@ struct DialogWithCards
 };
 } // namespace
 
-class SidebarCustomizationDialogTest : public QObject
+class tst_SidebarCustomizationDialog : public QObject
 {
     Q_OBJECT
 private slots:
@@ -96,7 +96,7 @@ private slots:
     void cardsSpeakForThemselves();
 };
 
-void SidebarCustomizationDialogTest::buildsFramelessWindowWithStyledNames()
+void tst_SidebarCustomizationDialog::buildsFramelessWindowWithStyledNames()
 {
     // Texts are built after the style sheet's values are in force.
     qApp->setStyleSheet(QStringLiteral("#SidebarCustomizationDialog { qproperty-lineHeight: 130; "
@@ -132,7 +132,7 @@ void SidebarCustomizationDialogTest::buildsFramelessWindowWithStyledNames()
     QVERIFY_EXCEPTION_THROWN(SidebarCustomizationDialog(nullptr, nullptr), std::logic_error);
 }
 
-void SidebarCustomizationDialogTest::emptyFeatureListTouchesNothing()
+void tst_SidebarCustomizationDialog::emptyFeatureListTouchesNothing()
 {
     SidebarCustomizationDialog dialog(std::make_shared<Zarvo::Host::CustomizationManager>(), nullptr);
     auto* header = dialog.findChild<QLabel*>(QStringLiteral("headerLabel"));
@@ -150,7 +150,7 @@ void SidebarCustomizationDialogTest::emptyFeatureListTouchesNothing()
     QCOMPARE(link->originalText(), QStringLiteral("untouched"));
 }
 
-void SidebarCustomizationDialogTest::selectionSequences_data()
+void tst_SidebarCustomizationDialog::selectionSequences_data()
 {
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QStringList>("clicks");
@@ -172,7 +172,7 @@ void SidebarCustomizationDialogTest::selectionSequences_data()
                                          << noneChecked;
 }
 
-void SidebarCustomizationDialogTest::selectionSequences()
+void tst_SidebarCustomizationDialog::selectionSequences()
 {
     QFETCH(QString, selected);
     QFETCH(QStringList, clicks);
@@ -190,7 +190,7 @@ void SidebarCustomizationDialogTest::selectionSequences()
     QCOMPARE(fixture.Cards(), cards);
 }
 
-void SidebarCustomizationDialogTest::languageChangeRetranslatesEverything()
+void tst_SidebarCustomizationDialog::languageChangeRetranslatesEverything()
 {
     DialogWithCards fixture(kAudio);
     fixture.dialog.show();
@@ -213,14 +213,14 @@ void SidebarCustomizationDialogTest::languageChangeRetranslatesEverything()
     QVERIFY(fixture.signalLog.isEmpty());
 }
 
-void SidebarCustomizationDialogTest::moreFeaturesLinkAndPicture_data()
+void tst_SidebarCustomizationDialog::moreFeaturesLinkAndPicture_data()
 {
     QTest::addColumn<QString>("widgetName");
     QTest::newRow("link") << QStringLiteral("newFeatureLabel");
     QTest::newRow("picture") << QStringLiteral("newFeaturePicture");
 }
 
-void SidebarCustomizationDialogTest::moreFeaturesLinkAndPicture()
+void tst_SidebarCustomizationDialog::moreFeaturesLinkAndPicture()
 {
     QFETCH(QString, widgetName);
     DialogWithCards fixture;
@@ -233,7 +233,7 @@ void SidebarCustomizationDialogTest::moreFeaturesLinkAndPicture()
     QVERIFY(fixture.signalLog.isEmpty());
 }
 
-void SidebarCustomizationDialogTest::closingEndsTheRun_data()
+void tst_SidebarCustomizationDialog::closingEndsTheRun_data()
 {
     QTest::addColumn<bool>("byEscape");
     QTest::addColumn<int>("result");
@@ -241,7 +241,7 @@ void SidebarCustomizationDialogTest::closingEndsTheRun_data()
     QTest::newRow("escape") << true << int(QDialog::Rejected);
 }
 
-void SidebarCustomizationDialogTest::closingEndsTheRun()
+void tst_SidebarCustomizationDialog::closingEndsTheRun()
 {
     QFETCH(bool, byEscape);
     QFETCH(int, result);
@@ -271,14 +271,14 @@ void SidebarCustomizationDialogTest::closingEndsTheRun()
 
 // Focus starts on the first card, not on close; Tab visits every control in visual order, the
 // cards included, whichever is selected; Enter follows the link and Space picks a card.
-void SidebarCustomizationDialogTest::keyboardReachesEveryControl_data()
+void tst_SidebarCustomizationDialog::keyboardReachesEveryControl_data()
 {
     QTest::addColumn<QString>("selected");
     QTest::newRow("nothing selected") << QString();
     QTest::newRow("second card selected") << kAudio;
 }
 
-void SidebarCustomizationDialogTest::keyboardReachesEveryControl()
+void tst_SidebarCustomizationDialog::keyboardReachesEveryControl()
 {
     QFETCH(QString, selected);
     DialogWithCards fixture(selected);
@@ -307,7 +307,7 @@ void SidebarCustomizationDialogTest::keyboardReachesEveryControl()
     fixture.dialog.hide();
 }
 
-void SidebarCustomizationDialogTest::cardsSpeakForThemselves()
+void tst_SidebarCustomizationDialog::cardsSpeakForThemselves()
 {
     DialogWithCards fixture;
     for (const QString& id : {kWebcam, kAudio})
@@ -326,5 +326,5 @@ void SidebarCustomizationDialogTest::cardsSpeakForThemselves()
     }
 }
 
-QTEST_MAIN(SidebarCustomizationDialogTest)
+QTEST_MAIN(tst_SidebarCustomizationDialog)
 #include "tst_sidebarcustomizationdialog.moc"

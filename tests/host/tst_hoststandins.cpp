@@ -84,7 +84,7 @@ const HotkeySlot Slots[] = {
 };
 } // namespace
 
-class TestHostStandIns : public QObject
+class tst_HostStandIns : public QObject
 {
     Q_OBJECT
 
@@ -111,19 +111,19 @@ private:
     std::shared_ptr<Zarvo::Host::InMemoryApplicationSettingsManager> settings;
 };
 
-void TestHostStandIns::init()
+void tst_HostStandIns::init()
 {
     settings = std::make_shared<Zarvo::Host::InMemoryApplicationSettingsManager>();
     CallRecord::Clear();
 }
 
-void TestHostStandIns::cleanup()
+void tst_HostStandIns::cleanup()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
 }
 
-void TestHostStandIns::actionsControllerMakesTriggerableActions()
+void tst_HostStandIns::actionsControllerMakesTriggerableActions()
 {
     UI::ActionsController::ActionsController controller(std::make_shared<Zarvo::Host::CustomizationManager>(),
                                                         std::make_shared<Zarvo::Host::StatisticsManager>());
@@ -153,7 +153,7 @@ void TestHostStandIns::actionsControllerMakesTriggerableActions()
     }
 }
 
-void TestHostStandIns::commonTableHoldsWhatMenusPlace()
+void tst_HostStandIns::commonTableHoldsWhatMenusPlace()
 {
     QStringList ids;
     for (const auto& entry : UI::Action::GetCommonActionParameters())
@@ -170,14 +170,14 @@ void TestHostStandIns::commonTableHoldsWhatMenusPlace()
     }
 }
 
-void TestHostStandIns::hotkeySettingsStoreAndNotify_data()
+void tst_HostStandIns::hotkeySettingsStoreAndNotify_data()
 {
     QTest::addColumn<int>("slot");
     for (int slot = 0; slot < int(std::size(Slots)); ++slot)
         QTest::newRow(Slots[slot].name) << slot;
 }
 
-void TestHostStandIns::hotkeySettingsStoreAndNotify()
+void tst_HostStandIns::hotkeySettingsStoreAndNotify()
 {
     QFETCH(int, slot);
     const HotkeySlot& hotkey = Slots[slot];
@@ -200,7 +200,7 @@ void TestHostStandIns::hotkeySettingsStoreAndNotify()
     hotkeys.UnregisterEventHandler(&observer);
 }
 
-void TestHostStandIns::hotkeySettingsPresetEnableStateAndObservers()
+void tst_HostStandIns::hotkeySettingsPresetEnableStateAndObservers()
 {
     HotkeySettings hotkeys(settings);
     RecordingObserver first;
@@ -229,7 +229,7 @@ void TestHostStandIns::hotkeySettingsPresetEnableStateAndObservers()
     hotkeys.UnregisterEventHandler(&second);
 }
 
-void TestHostStandIns::guardHoldsHotkeysBack()
+void tst_HostStandIns::guardHoldsHotkeysBack()
 {
     const auto manager = std::make_shared<GlobalHotkeyManager>();
     QSignalSpy fired(manager.get(), &GlobalHotkeyManager::HotkeyTriggered);
@@ -252,7 +252,7 @@ void TestHostStandIns::guardHoldsHotkeysBack()
     QVERIFY(manager->Fire(QStringLiteral("captureStartStop")));
 }
 
-void TestHostStandIns::trayIconHoldsMenuAndBlockerDisablesIt()
+void tst_HostStandIns::trayIconHoldsMenuAndBlockerDisablesIt()
 {
     const auto icon = std::make_shared<UI::CaptureTrayIcon>(std::make_shared<Zarvo::Host::CustomizationManager>());
     auto blocker = std::make_unique<UI::CaptureTrayIconBlocker>(icon);
@@ -290,7 +290,7 @@ void TestHostStandIns::trayIconHoldsMenuAndBlockerDisablesIt()
     QVERIFY(!icon->GetTrayMenu());
 }
 
-void TestHostStandIns::parentProviderKeepsStack()
+void tst_HostStandIns::parentProviderKeepsStack()
 {
     using UI::ParentProvider;
     ParentProvider provider;
@@ -324,7 +324,7 @@ void TestHostStandIns::parentProviderKeepsStack()
     QCOMPARE(CallRecord::Calls().first(), QStringLiteral("ParentProvider::PushIndirectParent(Sidebar, 1, 0, 2)"));
 }
 
-void TestHostStandIns::windowPositionHelperRemembers()
+void tst_HostStandIns::windowPositionHelperRemembers()
 {
     UI::WindowPositionHelper helper;
     QWidget window;
@@ -340,14 +340,14 @@ void TestHostStandIns::windowPositionHelperRemembers()
     QCOMPARE(CallRecord::Calls().first(), QStringLiteral("WindowPositionHelper::UpdatePreviousPosition(Sidebar)"));
 }
 
-void TestHostStandIns::audioHelperShowsApplicableAction_data()
+void tst_HostStandIns::audioHelperShowsApplicableAction_data()
 {
     QTest::addColumn<bool>("installed");
     QTest::newRow("not installed") << false;
     QTest::newRow("installed") << true;
 }
 
-void TestHostStandIns::audioHelperShowsApplicableAction()
+void tst_HostStandIns::audioHelperShowsApplicableAction()
 {
     QFETCH(bool, installed);
     const auto provider = std::make_shared<Zarvo::Host::AudioProvider>();
@@ -373,7 +373,7 @@ void TestHostStandIns::audioHelperShowsApplicableAction()
              QStringLiteral("AudioComponentInstallHelper::RegisterAction(ActionInstallAudioComponent, 0)"));
 }
 
-void TestHostStandIns::presetStorageMatchesHotkeyIds()
+void tst_HostStandIns::presetStorageMatchesHotkeyIds()
 {
     Zarvo::Host::PresetStorage storage;
     const auto unbound = std::make_shared<Zarvo::Host::Preset>(QStringLiteral("Unbound"), "");
@@ -387,7 +387,7 @@ void TestHostStandIns::presetStorageMatchesHotkeyIds()
     QVERIFY(!storage.GetPresetByHotkeyId("preset-2"));
 }
 
-void TestHostStandIns::iniSettingsReadIntegersThatFit_data()
+void tst_HostStandIns::iniSettingsReadIntegersThatFit_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<int>("expected");
@@ -403,7 +403,7 @@ void TestHostStandIns::iniSettingsReadIntegersThatFit_data()
     QTest::newRow("text") << "Right" << missing;
 }
 
-void TestHostStandIns::iniSettingsReadIntegersThatFit()
+void tst_HostStandIns::iniSettingsReadIntegersThatFit()
 {
     QFETCH(QString, stored);
     QFETCH(int, expected);
@@ -417,5 +417,5 @@ void TestHostStandIns::iniSettingsReadIntegersThatFit()
     QCOMPARE(ini.GetInt("Orb/Sidebar/sidebar_screen_edge", -7), expected);
 }
 
-QTEST_MAIN(TestHostStandIns)
+QTEST_MAIN(tst_HostStandIns)
 #include "tst_hoststandins.moc"

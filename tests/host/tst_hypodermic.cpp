@@ -174,7 +174,7 @@ void CompareBuilt(QStringList arguments, const QString& last)
 Q_DECLARE_METATYPE(Setup)
 Q_DECLARE_METATYPE(Resolution)
 
-class TestHypodermic : public QObject
+class tst_Hypodermic : public QObject
 {
     Q_OBJECT
 
@@ -196,7 +196,7 @@ private slots:
     void wrapsConstructorExceptions();
 };
 
-void TestHypodermic::registersUnderTheGivenAliases_data()
+void tst_Hypodermic::registersUnderTheGivenAliases_data()
 {
     QTest::addColumn<Setup>("registration");
     QTest::addColumn<bool>("asGreeter");
@@ -212,7 +212,7 @@ void TestHypodermic::registersUnderTheGivenAliases_data()
         << false << true << true;
 }
 
-void TestHypodermic::registersUnderTheGivenAliases()
+void tst_Hypodermic::registersUnderTheGivenAliases()
 {
     QFETCH(Setup, registration);
     QFETCH(bool, asGreeter);
@@ -248,7 +248,7 @@ void TestHypodermic::registersUnderTheGivenAliases()
 #ifdef ORB_HYPODERMIC_SUBSET
 // Every call hands out a new descriptor and the real library destroys the earlier one, so using
 // a kept descriptor is undefined there; the subset refuses it.
-void TestHypodermic::refusesKeptDescriptors()
+void tst_Hypodermic::refusesKeptDescriptors()
 {
     Hypodermic::ContainerBuilder builder;
     auto& kept = builder.registerType<English>();
@@ -260,7 +260,7 @@ void TestHypodermic::refusesKeptDescriptors()
 }
 #endif
 
-void TestHypodermic::laterRegistrationWinsAndNamesStayApart()
+void tst_Hypodermic::laterRegistrationWinsAndNamesStayApart()
 {
     Hypodermic::ContainerBuilder builder;
     builder.registerType<English>().as<IGreeter>();
@@ -276,7 +276,7 @@ void TestHypodermic::laterRegistrationWinsAndNamesStayApart()
     QVERIFY(!container->resolveNamed<IGreeter>("de"));
 }
 
-void TestHypodermic::lifetimes()
+void tst_Hypodermic::lifetimes()
 {
     Hypodermic::ContainerBuilder transientBuilder;
     transientBuilder.registerType<Leaf>();
@@ -300,7 +300,7 @@ void TestHypodermic::lifetimes()
     QCOMPARE(built, QStringList({"Leaf", "Leaf", "Leaf", "Leaf", "English"}));
 }
 
-void TestHypodermic::autowiresWithHostRegistrations()
+void tst_Hypodermic::autowiresWithHostRegistrations()
 {
     Hypodermic::ContainerBuilder builder;
     const auto french = std::make_shared<French>();
@@ -326,7 +326,7 @@ void TestHypodermic::autowiresWithHostRegistrations()
     CompareBuilt(parts, "Wide");
 }
 
-void TestHypodermic::runtimeRegistrationCanBeTurnedOff()
+void tst_Hypodermic::runtimeRegistrationCanBeTurnedOff()
 {
     Hypodermic::ContainerBuilder builder;
     builder.registerType<Single>();
@@ -342,7 +342,7 @@ void TestHypodermic::runtimeRegistrationCanBeTurnedOff()
     QVERIFY(container->resolve<Single>()->leaf);
 }
 
-void TestHypodermic::failsByKindNamingTheType_data()
+void tst_Hypodermic::failsByKindNamingTheType_data()
 {
     QTest::addColumn<Setup>("setup");
     QTest::addColumn<Resolution>("resolve");
@@ -373,7 +373,7 @@ void TestHypodermic::failsByKindNamingTheType_data()
         << QStringList({"Activation", "Unable to activate instance of type", "Leaf"});
 }
 
-void TestHypodermic::failsByKindNamingTheType()
+void tst_Hypodermic::failsByKindNamingTheType()
 {
     QFETCH(Setup, setup);
     QFETCH(Resolution, resolve);
@@ -391,7 +391,7 @@ void TestHypodermic::failsByKindNamingTheType()
     QCOMPARE(Failure([&] { resolve(*container); }), failure);
 }
 
-void TestHypodermic::wrapsConstructorExceptions()
+void tst_Hypodermic::wrapsConstructorExceptions()
 {
     Hypodermic::ContainerBuilder builder;
     builder.registerType<Throwing>().singleInstance();
@@ -408,6 +408,6 @@ void TestHypodermic::wrapsConstructorExceptions()
     QCOMPARE(built.count("Throwing"), 2);
 }
 
-QTEST_GUILESS_MAIN(TestHypodermic)
+QTEST_GUILESS_MAIN(tst_Hypodermic)
 
 #include "tst_hypodermic.moc"

@@ -22,7 +22,7 @@
 using DialogTest::Drag;
 namespace WindowUtil = Zarvo::Orb::UI::Util;
 
-class WidgetKitTest : public QObject
+class tst_WidgetKit : public QObject
 {
     Q_OBJECT
 private slots:
@@ -42,7 +42,7 @@ private slots:
     void opaqueRegionFollowsAlpha();
 };
 
-void WidgetKitTest::labelElidesPlainTextAndGrowsBack()
+void tst_WidgetKit::labelElidesPlainTextAndGrowsBack()
 {
     QWidget window;
     auto* label = new ZLabel(&window);
@@ -74,7 +74,7 @@ void WidgetKitTest::labelElidesPlainTextAndGrowsBack()
     QCOMPARE(label->text(), link);
 }
 
-void WidgetKitTest::labelClicksOnLeftPressOnly()
+void tst_WidgetKit::labelClicksOnLeftPressOnly()
 {
     ZLabel label;
     label.setOriginalText(QStringLiteral("click me"));
@@ -85,7 +85,7 @@ void WidgetKitTest::labelClicksOnLeftPressOnly()
     QCOMPARE(clicked.count(), 1);
 }
 
-void WidgetKitTest::autoFillAppendsChildrenInCreationOrder()
+void tst_WidgetKit::autoFillAppendsChildrenInCreationOrder()
 {
     ZFrame frame;
     auto* first = new QWidget(&frame);
@@ -110,14 +110,14 @@ void WidgetKitTest::autoFillAppendsChildrenInCreationOrder()
     QCOMPARE(layout->count(), 4);
 }
 
-void WidgetKitTest::emptyingLayouts_data()
+void tst_WidgetKit::emptyingLayouts_data()
 {
     QTest::addColumn<bool>("dispose");
     QTest::newRow("clearLayout keeps the widgets") << false;
     QTest::newRow("cleanupLayout disposes of them") << true;
 }
 
-void WidgetKitTest::emptyingLayouts()
+void tst_WidgetKit::emptyingLayouts()
 {
     QFETCH(bool, dispose);
     ZFrame frame;
@@ -149,7 +149,7 @@ void WidgetKitTest::emptyingLayouts()
     QCOMPARE((new ZVBoxLayout(&frame))->autoFill().count(), 2);
 }
 
-void WidgetKitTest::applyWidgetStyleRestylesAtOnce()
+void tst_WidgetKit::applyWidgetStyleRestylesAtOnce()
 {
     ZFrame frame;
     frame.setStyleSheet(QStringLiteral("ZFrame[Edge=\"Left\"] { color: rgb(10, 20, 30); }"
@@ -164,7 +164,7 @@ void WidgetKitTest::applyWidgetStyleRestylesAtOnce()
     QCOMPARE(frame.palette().color(QPalette::WindowText), QColor(40, 50, 60));
 }
 
-void WidgetKitTest::mouseMoveHelperDragsWindow()
+void tst_WidgetKit::mouseMoveHelperDragsWindow()
 {
     QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
     window.resize(200, 150);
@@ -195,7 +195,7 @@ void WidgetKitTest::mouseMoveHelperDragsWindow()
     QCOMPARE(window.pos(), QPoint(190, 140));
 }
 
-void WidgetKitTest::centredWhereItWillBeShown_data()
+void tst_WidgetKit::centredWhereItWillBeShown_data()
 {
     QTest::addColumn<QString>("contents");
     QTest::addColumn<QSize>("resizedTo");
@@ -214,7 +214,7 @@ void WidgetKitTest::centredWhereItWillBeShown_data()
     QTest::newRow("larger than the screen") << "fixed" << QSize(900, 700) << QRect(0, 0, 900, 700);
 }
 
-void WidgetKitTest::centredWhereItWillBeShown()
+void tst_WidgetKit::centredWhereItWillBeShown()
 {
     QFETCH(QString, contents);
     QFETCH(QSize, resizedTo);
@@ -253,7 +253,7 @@ void WidgetKitTest::centredWhereItWillBeShown()
         QCOMPARE(dialog.size(), resizedTo);
 }
 
-void WidgetKitTest::offscreenWindowComesBackOnShow_data()
+void tst_WidgetKit::offscreenWindowComesBackOnShow_data()
 {
     QTest::addColumn<QPoint>("requested");
     QTest::addColumn<bool>("keepsPosition");
@@ -262,7 +262,7 @@ void WidgetKitTest::offscreenWindowComesBackOnShow_data()
     QTest::newRow("partly off the left edge") << QPoint(-50, 100) << true;
 }
 
-void WidgetKitTest::offscreenWindowComesBackOnShow()
+void tst_WidgetKit::offscreenWindowComesBackOnShow()
 {
     QFETCH(QPoint, requested);
     QFETCH(bool, keepsPosition);
@@ -280,7 +280,7 @@ void WidgetKitTest::offscreenWindowComesBackOnShow()
                  qPrintable(QStringLiteral("at %1,%2").arg(window.x()).arg(window.y())));
 }
 
-void WidgetKitTest::opaqueRegionFollowsAlpha()
+void tst_WidgetKit::opaqueRegionFollowsAlpha()
 {
     QImage image(40, 30, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -294,5 +294,5 @@ void WidgetKitTest::opaqueRegionFollowsAlpha()
     QCOMPARE(WindowUtil::GetOpaqueRegion(image.convertToFormat(QImage::Format_RGB32)), QRegion(image.rect()));
 }
 
-QTEST_MAIN(WidgetKitTest)
+QTEST_MAIN(tst_WidgetKit)
 #include "tst_widgetkit.moc"

@@ -30,7 +30,7 @@ const QStringList kInstallAudioActions = {
 const QString kParent = "ParentProvider::PushIndirectParent(Sidebar, 1, 0, 2)";
 } // namespace
 
-class ControllerTest : public QObject
+class tst_Controller : public QObject
 {
     Q_OBJECT
 
@@ -328,5 +328,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ControllerTest)
+QTEST_MAIN(tst_Controller)
 #include "tst_controller.moc"

@@ -23,11 +23,13 @@ QString TextOf(const IFeature& feature, FeatureTextRole role)
 }
 } // namespace
 
-class TestFeatures : public QObject
+class tst_Features : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
     void catalogue_data()
     {
         QTest::addColumn<int>("getter");
@@ -93,5 +95,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFeatures)
+QTEST_MAIN(tst_Features)
 #include "tst_features.moc"

@@ -69,7 +69,7 @@ QStringList HandlerAndPresetCalls()
 }
 } // namespace
 
-class HotkeyTrackingTest : public QObject
+class tst_Hotkeys : public QObject
 {
     Q_OBJECT
 
@@ -241,5 +241,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HotkeyTrackingTest)
+QTEST_MAIN(tst_Hotkeys)
 #include "tst_hotkeys.moc"

@@ -60,7 +60,7 @@ const QStringList TrayOrder{
 };
 } // namespace
 
-class TestLauncherMenus : public QObject
+class tst_LauncherMenus : public QObject
 {
     Q_OBJECT
 
@@ -238,5 +238,5 @@ private:
     std::shared_ptr<ActionsController> actions;
 };
 
-QTEST_MAIN(TestLauncherMenus)
+QTEST_MAIN(tst_LauncherMenus)
 #include "tst_launchermenus.moc"

@@ -24,7 +24,7 @@ using namespace LauncherTest;
 using namespace Zarvo::Orb;
 using Zarvo::Host::CallRecord;
 
-class RegistrationTest : public QObject
+class tst_Registration : public QObject
 {
     Q_OBJECT
 
@@ -156,5 +156,5 @@ private:
     }
 };
 
-QTEST_MAIN(RegistrationTest)
+QTEST_MAIN(tst_Registration)
 #include "tst_registration.moc"

@@ -68,7 +68,7 @@ struct RuntimeRegistration
 };
 } // namespace
 
-class ModuleLoadingTest : public QObject
+class tst_ModuleLoading : public QObject
 {
     Q_OBJECT
 
@@ -147,5 +147,5 @@ private:
     Entry entry = nullptr;
 };
 
-QTEST_MAIN(ModuleLoadingTest)
+QTEST_MAIN(tst_ModuleLoading)
 #include "tst_moduleloading.moc"

@@ -151,7 +151,7 @@ QWidget* TopLevelNamed(const QString& name)
 }
 } // namespace
 
-class HostFailuresTest : public QObject
+class tst_HostFailures : public QObject
 {
     Q_OBJECT
 
@@ -294,5 +294,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HostFailuresTest)
+QTEST_MAIN(tst_HostFailures)
 #include "tst_hostfailures.moc"

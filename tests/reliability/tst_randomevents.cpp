@@ -369,7 +369,7 @@ private:
 };
 } // namespace
 
-class RandomEventsTest : public QObject
+class tst_RandomEvents : public QObject
 {
     Q_OBJECT
 
@@ -441,5 +441,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RandomEventsTest)
+QTEST_MAIN(tst_RandomEvents)
 #include "tst_randomevents.moc"

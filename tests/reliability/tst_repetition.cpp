@@ -57,7 +57,7 @@ long LiveObjectsAfterCleanup()
 }
 } // namespace
 
-class RepetitionTest : public QObject
+class tst_Repetition : public QObject
 {
     Q_OBJECT
 
@@ -171,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(RepetitionTest)
+QTEST_MAIN(tst_Repetition)
 #include "tst_repetition.moc"

@@ -24,7 +24,7 @@ const QRect Screen(0, 0, 800, 600);
 const QRect Offset(100, 50, 800, 600);
 } // namespace
 
-class TestSidebarGeometry : public QObject
+class tst_SidebarGeometry : public QObject
 {
     Q_OBJECT
 
@@ -171,5 +171,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSidebarGeometry)
+QTEST_APPLESS_MAIN(tst_SidebarGeometry)
 #include "tst_sidebargeometry.moc"

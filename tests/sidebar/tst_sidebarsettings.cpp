@@ -65,7 +65,7 @@ std::vector<uint8_t> Bytes(const char* hex)
 }
 } // namespace
 
-class TestSidebarSettings : public QObject
+class tst_SidebarSettings : public QObject
 {
     Q_OBJECT
 
@@ -248,7 +248,7 @@ int main(int argc, char** argv)
     {
         return RunFirstHolder(QByteArray(argv[2]).toInt(), QByteArray(argv[3]).toInt());
     }
-    TestSidebarSettings test;
+    tst_SidebarSettings test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
 }
