@@ -9,6 +9,7 @@
 #include "Module/Launcher/Factory.h"
 #include "Module/Launcher/FeatureFactory.h"
 #include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/NotNull.h"
 #include "Module/Launcher/UI/DoneWindow.h"
@@ -54,52 +55,36 @@ namespace
 using Orb::UI::ActionsController::ActionsController;
 using Sidebar = UI::Sidebar;
 
+// Forwards the four feature hotkeys, named by feature id; the others do not concern the launcher.
 class HotkeySettingsObserver : public IHotkeySettingsObserver
 {
 public:
-    using Callback = std::function<void(const std::string&)>;
+    std::function<void(const char* featureId, const std::string& hotkey)> featureHotkeyChanged =
+        [](const char*, const std::string&) {
+        };
 
-    Callback screenshotHotkeyChanged = [](const std::string&) {
-    };
-    Callback captureHotkeyChanged = [](const std::string&) {
-    };
-    Callback audioCaptureHotkeyChanged = [](const std::string&) {
-    };
-    Callback webCameraCaptureHotkeyChanged = [](const std::string&) {
-    };
-
-    void OnGlobalHotkeyStartStopCaptureChanged(const std::string& hotkey) override { captureHotkeyChanged(hotkey); }
+    void OnGlobalHotkeyStartStopCaptureChanged(const std::string& hotkey) override
+    {
+        featureHotkeyChanged(FeatureId::Capturing, hotkey);
+    }
     void OnGlobalHotkeyStartStopAudioCaptureChanged(const std::string& hotkey) override
     {
-        audioCaptureHotkeyChanged(hotkey);
+        featureHotkeyChanged(FeatureId::AudioCapturing, hotkey);
     }
     void OnGlobalHotkeyStartStopWebCameraCaptureChanged(const std::string& hotkey) override
     {
-        webCameraCaptureHotkeyChanged(hotkey);
+        featureHotkeyChanged(FeatureId::WebcamCapturing, hotkey);
     }
     void OnGlobalHotkeyStartStopStreamingChanged(const std::string&) override {}
     void OnGlobalHotkeyPauseResumeCaptureChanged(const std::string&) override {}
-    void OnGlobalHotkeyTakeScreenshotChanged(const std::string& hotkey) override { screenshotHotkeyChanged(hotkey); }
+    void OnGlobalHotkeyTakeScreenshotChanged(const std::string& hotkey) override
+    {
+        featureHotkeyChanged(FeatureId::Screenshotting, hotkey);
+    }
     void OnGlobalHotkeyShowHideOverlaysChanged(const std::string&) override {}
     void OnHotkeyForFastPresetChanged(const std::string&, const std::string&) override {}
     void OnHotkeyEnableStateChanged(bool) override {}
 };
-
-struct GlobalHotkeyRow
-{
-    const char* id;
-    void (Launcher::IHandler::*operation)();
-};
-
-constexpr GlobalHotkeyRow kGlobalHotkeys[] = {
-    {"captureStartStop", &Launcher::IHandler::StartRecord},
-    {"audioCaptureStartStop", &Launcher::IHandler::StartAudioRecord},
-    {"webCameraCaptureStartStop", &Launcher::IHandler::StartWebCameraRecord},
-    {"takeScreenshot", &Launcher::IHandler::TakeScreenshot},
-};
-
-const char kInstallAudioComponentAction[] = "ActionInstallAudioComponent";
-const char kUninstallAudioComponentAction[] = "ActionUninstallAudioComponent";
 
 enum Tutorial
 {
@@ -153,39 +138,30 @@ public:
         , linksOpener(linksOpener)
         , sidebar(this->factory->CreateSidebar())
     {
-        hotkeyObserver.screenshotHotkeyChanged = FeatureHotkey("screenshotting", "ActionTakeScreenshotFromLauncher");
-        hotkeyObserver.captureHotkeyChanged = FeatureHotkey("capturing", "ActionStartRecordFromLauncher");
-        hotkeyObserver.audioCaptureHotkeyChanged =
-            FeatureHotkey("audioCapturing", "ActionStartAudioRecordFromLauncher");
-        hotkeyObserver.webCameraCaptureHotkeyChanged =
-            FeatureHotkey("webcamCapturing", "ActionStartWebCameraRecordFromLauncher");
+        hotkeyObserver.featureHotkeyChanged = [this](const char* featureId, const std::string& hotkey)
+        {
+            ApplyFeatureHotkey(FeatureById(featureId), hotkey);
+        };
 
         actionHandlers = {
-            {QStringLiteral("ActionQuit"), HandlerCall(&Launcher::IHandler::Quit)},
-            {QStringLiteral("ActionShowActiveWindow"),
+            {QLatin1String(ActionId::Quit), HandlerCall(&Launcher::IHandler::Quit)},
+            {QLatin1String(ActionId::ShowActiveWindow),
              [this]
              {
                  this->owner->ShowActiveWindow();
              }},
-            {QStringLiteral("ActionTakeScreenshotFromLauncher"), HandlerCall(&Launcher::IHandler::TakeScreenshot)},
-            {QStringLiteral("ActionStartAudioRecordFromLauncher"), HandlerCall(&Launcher::IHandler::StartAudioRecord)},
-            {QStringLiteral("ActionStartWebCameraRecordFromLauncher"),
-             HandlerCall(&Launcher::IHandler::StartWebCameraRecord)},
-            {QStringLiteral("ActionStartRecordFromLauncher"), HandlerCall(&Launcher::IHandler::StartRecord)},
-            {QStringLiteral("ActionOpenLibraryFiles"), HandlerCall(&Launcher::IHandler::OpenLibraryFiles)},
-            {QStringLiteral("ActionSchedulerPreferences"),
+            {QLatin1String(ActionId::OpenLibraryFiles), HandlerCall(&Launcher::IHandler::OpenLibraryFiles)},
+            {QLatin1String(ActionId::SchedulerPreferences),
              HandlerCall([](Launcher::IHandler& h) { h.ShowSchedulerPreferences(false); })},
         };
+        for (const auto& row : kFeatures)
+            actionHandlers.emplace(QLatin1String(row.actionId), HandlerCall(row.operation));
 
         hotkeySettings->RegisterEventHandler(&hotkeyObserver);
         // A failed first push must not leave the host calling into a half-built controller.
         auto unregister = qScopeGuard([this] { this->hotkeySettings->UnregisterEventHandler(&hotkeyObserver); });
-        hotkeyObserver.OnGlobalHotkeyStartStopCaptureChanged(hotkeySettings->GetGlobalHotkeyStartStopCapture());
-        hotkeyObserver.OnGlobalHotkeyStartStopAudioCaptureChanged(
-            hotkeySettings->GetGlobalHotkeyStartStopAudioCapture());
-        hotkeyObserver.OnGlobalHotkeyStartStopWebCameraCaptureChanged(
-            hotkeySettings->GetGlobalHotkeyStartStopWebCameraCapture());
-        hotkeyObserver.OnGlobalHotkeyTakeScreenshotChanged(hotkeySettings->GetGlobalHotkeyTakeScreenshot());
+        for (const auto& row : kFeatures)
+            ApplyFeatureHotkey(row, (*this->hotkeySettings.*row.hotkey)());
         unregister.dismiss();
     }
 
@@ -207,14 +183,6 @@ public:
         {
             if (handler)
                 std::invoke(call, *handler);
-        };
-    }
-
-    HotkeySettingsObserver::Callback FeatureHotkey(const char* featureId, const char* actionId)
-    {
-        return [this, featureId, actionId](const std::string& hotkey)
-        {
-            ApplyFeatureHotkey(QLatin1String(featureId), QLatin1String(actionId), hotkey);
         };
     }
 
@@ -365,8 +333,8 @@ public:
         undo.emplace_back([this] { QObject::disconnect(hotkeyConnection); });
 
         for (const auto& [id, operation] :
-             {std::pair{kInstallAudioComponentAction, Orb::UI::AudioComponentInstallHelper::Install},
-              std::pair{kUninstallAudioComponentAction, Orb::UI::AudioComponentInstallHelper::Uninstall}})
+             {std::pair{ActionId::InstallAudioComponent, Orb::UI::AudioComponentInstallHelper::Install},
+              std::pair{ActionId::UninstallAudioComponent, Orb::UI::AudioComponentInstallHelper::Uninstall}})
         {
             QAction* action = actionsController->GetActionById(QLatin1String(id));
             audioComponentInstallHelper->RegisterAction(action, operation);
@@ -405,9 +373,9 @@ public:
         trayIcon->ResetTrayMenu();
         QObject::disconnect(hotkeyConnection);
         audioComponentInstallHelper->UnregisterAction(
-            actionsController->GetActionById(QLatin1String(kInstallAudioComponentAction)));
+            actionsController->GetActionById(QLatin1String(ActionId::InstallAudioComponent)));
         audioComponentInstallHelper->UnregisterAction(
-            actionsController->GetActionById(QLatin1String(kUninstallAudioComponentAction)));
+            actionsController->GetActionById(QLatin1String(ActionId::UninstallAudioComponent)));
         parentProvider->RemoveParent(sidebar.get());
         Orb::UI::Util::HideWindow(sidebar.get());
     }
@@ -440,21 +408,21 @@ public:
             });
     }
 
-    void ApplyFeatureHotkey(const QString& featureId, const QString& actionId, const std::string& hotkey)
+    void ApplyFeatureHotkey(const FeatureRow& feature, const std::string& hotkey)
     {
         const QKeySequence sequence =
             QKeySequence::fromString(QString::fromStdString(hotkey), QKeySequence::PortableText);
-        sidebar->SetFeatureHotkeyById(featureId, sequence.toString(QKeySequence::NativeText));
-        if (QAction* action = actionsController->GetActionById(actionId))
+        sidebar->SetFeatureHotkeyById(QLatin1String(feature.id), sequence.toString(QKeySequence::NativeText));
+        if (QAction* action = actionsController->GetActionById(QLatin1String(feature.actionId)))
             action->setShortcut(sequence);
     }
 
     void OnGlobalHotkey(const App::GlobalHotkey& hotkey)
     {
         const QString id = hotkey.GetId();
-        for (const auto& row : kGlobalHotkeys)
+        for (const auto& row : kFeatures)
         {
-            if (id == QLatin1String(row.id))
+            if (id == QLatin1String(row.globalHotkeyId))
             {
                 if (handler)
                     (handler->*row.operation)();

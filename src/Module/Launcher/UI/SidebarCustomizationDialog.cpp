@@ -2,6 +2,7 @@
 
 #include "Interfaces/ICustomizationManager.h"
 #include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/NotNull.h"
 #include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
@@ -29,8 +30,6 @@ namespace Zarvo::Orb::Module::Launcher::UI
 {
 namespace
 {
-constexpr char kFeatureIdProperty[] = "featureId";
-
 // Lets Enter and Space activate a widget that only knows clicks.
 class KeyActivation : public QObject
 {

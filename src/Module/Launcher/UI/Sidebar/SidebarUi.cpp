@@ -1,5 +1,6 @@
 #include "Module/Launcher/UI/Sidebar/SidebarUi.h"
 
+#include "Module/Launcher/LauncherFeatures.h"
 #include "ZQtUtil/ZQtUtil.h"
 #include "ZarvoWidget/Util.h"
 #include "ZarvoWidget/ZFrame.h"
@@ -252,14 +253,14 @@ QPushButton* Sidebar::UI::FindFeatureButton(const QString& id) const
 {
     for (QPushButton* button : mainFeatureButtons)
     {
-        if (button->property("featureId").toString() == id)
+        if (button->property(kFeatureIdProperty).toString() == id)
         {
             return button;
         }
     }
     for (QPushButton* button : additionalFeatureButtons)
     {
-        if (button->property("featureId") == QVariant(id))
+        if (button->property(kFeatureIdProperty) == QVariant(id))
         {
             return button;
         }
@@ -270,6 +271,6 @@ QPushButton* Sidebar::UI::FindFeatureButton(const QString& id) const
 QString Sidebar::UI::CurrentAdditionalFeatureId() const
 {
     QWidget* current = additionalFeatureStack->currentWidget();
-    return current ? current->property("featureId").toString() : QString();
+    return current ? current->property(kFeatureIdProperty).toString() : QString();
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI
