@@ -1,10 +1,10 @@
 #include "Module/Launcher/UI/DoneWindow.h"
 
+#include "Module/Launcher/Tr.h"
 #include "Module/Launcher/UI/FramelessDialogSetup.h"
 #include "Module/Launcher/UI/LineHeightParagraph.h"
 #include "OrbUtilUI/WindowUtil.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,8 +76,8 @@ void DoneWindow::changeEvent(QEvent* event)
 
 void DoneWindow::SetTexts()
 {
-    ui->descriptionLabel->setText(LineHeightParagraph(
-        lineHeight, QCoreApplication::translate("FeatureRequestWindow", "Thank you!<br>We appreciate your feedback.")));
-    ui->confirmButton->setText(QCoreApplication::translate("FeatureRequestWindow", "Close"));
+    ui->descriptionLabel->setText(
+        LineHeightParagraph(lineHeight, FeatureRequestWindowTr::tr("Thank you!<br>We appreciate your feedback.")));
+    ui->confirmButton->setText(FeatureRequestWindowTr::tr("Close"));
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI

@@ -1,10 +1,10 @@
 #include "Module/Launcher/UI/FeatureRequestWindow.h"
 
+#include "Module/Launcher/Tr.h"
 #include "Module/Launcher/UI/FramelessDialogSetup.h"
 #include "Module/Launcher/UI/LineHeightParagraph.h"
 #include "OrbUtilUI/WindowUtil.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -110,13 +110,11 @@ void FeatureRequestWindow::changeEvent(QEvent* event)
 
 void FeatureRequestWindow::SetTexts()
 {
-    ui->headerLabel->setText(QCoreApplication::translate("FeatureRequestWindow", "What do you WANT ?!"));
+    ui->headerLabel->setText(FeatureRequestWindowTr::tr("What do you WANT ?!"));
     ui->descriptionLabel->setText(LineHeightParagraph(
-        lineHeight, QCoreApplication::translate("FeatureRequestWindow",
-                                                "You pressed some button which will work properly some day but for "
-                                                "now what do you want from this button?")));
-    ui->sendButton->setText(QCoreApplication::translate("FeatureRequestWindow", "Send"));
-    ui->featureRequestTextEdit->setPlaceholderText(
-        QCoreApplication::translate("FeatureRequestWindow", "What do you miss?!"));
+        lineHeight, FeatureRequestWindowTr::tr("You pressed some button which will work properly some day but for "
+                                               "now what do you want from this button?")));
+    ui->sendButton->setText(FeatureRequestWindowTr::tr("Send"));
+    ui->featureRequestTextEdit->setPlaceholderText(FeatureRequestWindowTr::tr("What do you miss?!"));
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI

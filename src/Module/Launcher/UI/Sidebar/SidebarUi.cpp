@@ -1,6 +1,7 @@
 #include "Module/Launcher/UI/Sidebar/SidebarUi.h"
 
 #include "Module/Launcher/LauncherFeatures.h"
+#include "Module/Launcher/Tr.h"
 #include "ZQtUtil/ZQtUtil.h"
 #include "ZarvoWidget/Util.h"
 #include "ZarvoWidget/ZFrame.h"
@@ -198,8 +199,7 @@ void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
     QPushButton* button = tailButton;
     tailTooltipSetter = [button, compacted]
     {
-        button->setToolTip(compacted ? QCoreApplication::translate("Sidebar", "Expand")
-                                     : QCoreApplication::translate("Sidebar", "Compact"));
+        button->setToolTip(compacted ? SidebarTr::tr("Expand") : SidebarTr::tr("Compact"));
         button->setAccessibleName(button->toolTip());
     };
     tailTooltipSetter();
@@ -213,11 +213,11 @@ void Sidebar::UI::GiveStyleValues(QWidget* widget) const
 
 void Sidebar::UI::RetranslateUiTexts()
 {
-    plusButton->setToolTip(QCoreApplication::translate("Sidebar", "Additional functional"));
+    plusButton->setToolTip(SidebarTr::tr("Additional functional"));
     plusButton->setAccessibleName(plusButton->toolTip());
     // Both open the choice of the additional feature.
     triangleButton->setAccessibleName(plusButton->toolTip());
-    closeButton->setToolTip(QCoreApplication::translate("Sidebar", "Close"));
+    closeButton->setToolTip(SidebarTr::tr("Close"));
     closeButton->setAccessibleName(closeButton->toolTip());
     SetSettingsHotkeyText(settingsHotkeyText);
     if (tailTooltipSetter)
@@ -229,8 +229,8 @@ void Sidebar::UI::RetranslateUiTexts()
 void Sidebar::UI::SetSettingsHotkeyText(const QString& text)
 {
     settingsHotkeyText = text;
-    settingsButton->setToolTip(QCoreApplication::translate("Sidebar", "Settings (%1)").arg(text, 0, QLatin1Char(' ')));
-    settingsButton->setAccessibleName(QCoreApplication::translate("Sidebar", "Settings"));
+    settingsButton->setToolTip(SidebarTr::tr("Settings (%1)").arg(text, 0, QLatin1Char(' ')));
+    settingsButton->setAccessibleName(SidebarTr::tr("Settings"));
     settingsButton->setAccessibleDescription(settingsButton->toolTip());
 }
 
