@@ -91,64 +91,56 @@ enum Tutorial
     SidebarShownTutorial = 0,
     SidebarClosedTutorial = 1,
 };
+
+// The host's services in the order they are checked; the first empty one throws.
+struct ControllerServices
+{
+    NotNull<Factory> factory;
+    NotNull<ProductSettings> productSettings;
+    NotNull<HotkeySettings> hotkeySettings;
+    NotNull<GlobalHotkeyManager> globalHotkeyManager;
+    NotNull<GlobalHotkeyGuard> globalHotkeyGuard;
+    NotNull<PathsSettings> pathsSettings;
+    NotNull<Orb::UI::ParentProvider> parentProvider;
+    NotNull<Orb::UI::WindowPositionHelper> windowPositionHelper;
+    NotNull<IExternalStimulusHandler> externalStimulusHandler;
+    NotNull<Orb::UI::MainMenuBar> mainMenuBar;
+    NotNull<Orb::UI::CaptureTrayIcon> trayIcon;
+    NotNull<Orb::UI::CaptureTrayIconBlocker> trayIconBlocker;
+    NotNull<Orb::UI::CaptureDockMenu> dockMenu;
+    NotNull<Orb::UI::AudioComponentInstallHelper> audioComponentInstallHelper;
+    NotNull<Service::Tutorial::ITutorialManager> tutorialManager;
+    NotNull<App::IApplicationSettingsManager> applicationSettingsManager;
+    NotNull<Service::Feedback::IFeedbackController> feedbackController;
+    NotNull<App::ILinksOpener> linksOpener;
+};
 } // namespace
 
-class Controller::Impl
+class Controller::Impl : private ControllerServices
 {
 public:
-    Impl(Controller* owner, const std::shared_ptr<Factory>& factory,
-         const std::shared_ptr<ProductSettings>& productSettings, const std::shared_ptr<HotkeySettings>& hotkeySettings,
-         const std::shared_ptr<GlobalHotkeyManager>& globalHotkeyManager,
-         const std::shared_ptr<GlobalHotkeyGuard>& globalHotkeyGuard,
-         const std::shared_ptr<PathsSettings>& pathsSettings,
-         const std::shared_ptr<Orb::UI::ParentProvider>& parentProvider,
-         const std::shared_ptr<Orb::UI::WindowPositionHelper>& windowPositionHelper,
-         const std::shared_ptr<IExternalStimulusHandler>& externalStimulusHandler,
-         const std::shared_ptr<Orb::UI::MainMenuBar>& mainMenuBar,
-         const std::shared_ptr<Orb::UI::CaptureTrayIcon>& trayIcon,
-         const std::shared_ptr<Orb::UI::CaptureTrayIconBlocker>& trayIconBlocker,
-         const std::shared_ptr<Orb::UI::CaptureDockMenu>& dockMenu,
-         const std::shared_ptr<Orb::UI::AudioComponentInstallHelper>& audioComponentInstallHelper,
-         const std::shared_ptr<Service::Tutorial::ITutorialManager>& tutorialManager,
-         const std::shared_ptr<App::IApplicationSettingsManager>& applicationSettingsManager,
-         const std::shared_ptr<Service::Feedback::IFeedbackController>& feedbackController,
-         const std::shared_ptr<App::ILinksOpener>& linksOpener)
-        : owner(owner)
-        , factory(factory)
-        , actionsController(this->factory->GetActionsController())
-        , productSettings(productSettings)
-        , hotkeySettings(hotkeySettings)
-        , globalHotkeyManager(globalHotkeyManager)
-        , globalHotkeyGuard(globalHotkeyGuard)
-        , pathsSettings(pathsSettings)
-        , parentProvider(parentProvider)
-        , windowPositionHelper(windowPositionHelper)
-        , externalStimulusHandler(externalStimulusHandler)
-        , menuBar(this->factory->CreateMenuBar())
-        , mainMenuBar(mainMenuBar)
-        , trayIcon(trayIcon)
-        , trayIconBlocker(trayIconBlocker)
-        , dockMenu(dockMenu)
-        , trayMenu(this->factory->CreateTrayMenu())
-        , launcherDockMenu(this->factory->CreateDockMenu())
-        , audioComponentInstallHelper(audioComponentInstallHelper)
-        , tutorialManager(tutorialManager)
-        , applicationSettingsManager(applicationSettingsManager)
-        , feedbackController(feedbackController)
-        , linksOpener(linksOpener)
-        , sidebar(this->factory->CreateSidebar())
+    Impl(Controller* owner, ControllerServices services)
+        : ControllerServices(std::move(services))
+        , owner(owner)
+        , actionsController(factory->GetActionsController())
+        , menuBar(factory->CreateMenuBar())
+        , trayMenu(factory->CreateTrayMenu())
+        , launcherDockMenu(factory->CreateDockMenu())
+        , sidebar(factory->CreateSidebar())
     {
-        hotkeyObserver.featureHotkeyChanged = [this](const char* featureId, const std::string& hotkey)
-        {
-            ApplyFeatureHotkey(FeatureById(featureId), hotkey);
-        };
+        BuildActionTable();
+        StartHotkeyTracking();
+    }
 
+    // Maps the launcher's action ids to what they do; other ids go to the handler as they are.
+    void BuildActionTable()
+    {
         actionHandlers = {
             {QLatin1String(ActionId::Quit), HandlerCall(&Launcher::IHandler::Quit)},
             {QLatin1String(ActionId::ShowActiveWindow),
              [this]
              {
-                 this->owner->ShowActiveWindow();
+                 owner->ShowActiveWindow();
              }},
             {QLatin1String(ActionId::OpenLibraryFiles), HandlerCall(&Launcher::IHandler::OpenLibraryFiles)},
             {QLatin1String(ActionId::SchedulerPreferences),
@@ -156,12 +148,20 @@ public:
         };
         for (const auto& row : kFeatures)
             actionHandlers.emplace(QLatin1String(row.actionId), HandlerCall(row.operation));
+    }
 
+    // Pushes the current hotkey texts to the panel and the actions, and follows every change.
+    void StartHotkeyTracking()
+    {
+        hotkeyObserver.featureHotkeyChanged = [this](const char* featureId, const std::string& hotkey)
+        {
+            ApplyFeatureHotkey(FeatureById(featureId), hotkey);
+        };
         hotkeySettings->RegisterEventHandler(&hotkeyObserver);
         // A failed first push must not leave the host calling into a half-built controller.
-        auto unregister = qScopeGuard([this] { this->hotkeySettings->UnregisterEventHandler(&hotkeyObserver); });
+        auto unregister = qScopeGuard([this] { hotkeySettings->UnregisterEventHandler(&hotkeyObserver); });
         for (const auto& row : kFeatures)
-            ApplyFeatureHotkey(row, (*this->hotkeySettings.*row.hotkey)());
+            ApplyFeatureHotkey(row, (*hotkeySettings.*row.hotkey)());
         unregister.dismiss();
     }
 
@@ -440,28 +440,10 @@ public:
     }
 
     Controller* owner;
-    NotNull<Factory> factory;
     NotNull<ActionsController> actionsController;
-    NotNull<ProductSettings> productSettings;
-    NotNull<HotkeySettings> hotkeySettings;
-    NotNull<GlobalHotkeyManager> globalHotkeyManager;
-    NotNull<GlobalHotkeyGuard> globalHotkeyGuard;
-    NotNull<PathsSettings> pathsSettings;
-    NotNull<Orb::UI::ParentProvider> parentProvider;
-    NotNull<Orb::UI::WindowPositionHelper> windowPositionHelper;
-    NotNull<IExternalStimulusHandler> externalStimulusHandler;
     NotNull<UI::LauncherMenuBar> menuBar;
-    NotNull<Orb::UI::MainMenuBar> mainMenuBar;
-    NotNull<Orb::UI::CaptureTrayIcon> trayIcon;
-    NotNull<Orb::UI::CaptureTrayIconBlocker> trayIconBlocker;
-    NotNull<Orb::UI::CaptureDockMenu> dockMenu;
     NotNull<UI::LauncherTrayMenu> trayMenu;
     NotNull<UI::LauncherDockMenu> launcherDockMenu;
-    NotNull<Orb::UI::AudioComponentInstallHelper> audioComponentInstallHelper;
-    NotNull<Service::Tutorial::ITutorialManager> tutorialManager;
-    NotNull<App::IApplicationSettingsManager> applicationSettingsManager;
-    NotNull<Service::Feedback::IFeedbackController> feedbackController;
-    NotNull<App::ILinksOpener> linksOpener;
     CapturePreset::IStorage* presetStorage = nullptr;
     Launcher::IHandler* handler = nullptr;
     std::unique_ptr<Sidebar> sidebar;
@@ -489,10 +471,11 @@ Controller::Controller(const std::shared_ptr<Factory>& factory, const std::share
                        const std::shared_ptr<App::IApplicationSettingsManager>& applicationSettingsManager,
                        const std::shared_ptr<Service::Feedback::IFeedbackController>& feedbackController,
                        const std::shared_ptr<App::ILinksOpener>& linksOpener)
-    : d(std::make_unique<Impl>(this, factory, productSettings, hotkeySettings, globalHotkeyManager, globalHotkeyGuard,
-                               pathsSettings, parentProvider, windowPositionHelper, externalStimulusHandler,
-                               mainMenuBar, trayIcon, trayIconBlocker, dockMenu, audioComponentInstallHelper,
-                               tutorialManager, applicationSettingsManager, feedbackController, linksOpener))
+    : d(std::make_unique<Impl>(
+          this, ControllerServices{factory, productSettings, hotkeySettings, globalHotkeyManager, globalHotkeyGuard,
+                                   pathsSettings, parentProvider, windowPositionHelper, externalStimulusHandler,
+                                   mainMenuBar, trayIcon, trayIconBlocker, dockMenu, audioComponentInstallHelper,
+                                   tutorialManager, applicationSettingsManager, feedbackController, linksOpener}))
 {
 }
 
