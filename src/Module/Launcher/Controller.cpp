@@ -119,6 +119,9 @@ struct ControllerServices
 class Controller::Impl : private ControllerServices
 {
 public:
+    // Steps that reverse a finished part of Activate, run newest first.
+    using Undo = std::vector<std::function<void()>>;
+
     Impl(Controller* owner, ControllerServices services)
         : ControllerServices(std::move(services))
         , owner(owner)
@@ -198,12 +201,20 @@ public:
     void SetHandler(Launcher::IHandler* newHandler)
     {
         handler = newHandler;
-        {
-            const FeatureFactory features(newHandler);
-            sidebar->SetMainFeatures({features.GetScreenshottingFeature(), features.GetCapturingFeature()});
-            sidebar->SetAdditionalFeatures({features.GetWebcamCapturingFeature(), features.GetAudioCapturingFeature()});
-        }
+        LoadFeatures();
+        ConnectPanelAndActions();
+    }
 
+    // The panel's features, bound to the current handler.
+    void LoadFeatures()
+    {
+        const FeatureFactory features(handler);
+        sidebar->SetMainFeatures({features.GetScreenshottingFeature(), features.GetCapturingFeature()});
+        sidebar->SetAdditionalFeatures({features.GetWebcamCapturingFeature(), features.GetAudioCapturingFeature()});
+    }
+
+    void ConnectPanelAndActions()
+    {
         // One set of connections, however often the host hands over a handler: a second set
         // would run every action twice.
         DropHandlerConnections();
@@ -302,7 +313,7 @@ public:
     {
         // The host calls Deactivate only after a successful Activate, so a failure part way
         // undoes the finished steps itself, newest first.
-        std::vector<std::function<void()>> undo;
+        Undo undo;
         try
         {
             ActivateSteps(context, undo);
@@ -317,11 +328,18 @@ public:
         }
     }
 
-    void ActivateSteps(const ActivationContext& context, std::vector<std::function<void()>>& undo)
+    void ActivateSteps(const ActivationContext& context, Undo& undo)
     {
         trayIcon->SetTrayMenu(trayMenu->GetMenuData());
         undo.emplace_back([this] { trayIcon->ResetTrayMenu(); });
+        ConnectGlobalHotkeys(undo);
+        RegisterAudioComponentActions(undo);
+        PresentPanel(context, undo);
+        externalStimulusHandler->OnModuleActivated();
+    }
 
+    void ConnectGlobalHotkeys(Undo& undo)
+    {
         QObject::disconnect(hotkeyConnection);
         hotkeyConnection = QObject::connect(
             globalHotkeyManager.Get().get(), &GlobalHotkeyManager::HotkeyTriggered, globalHotkeyManager.Get().get(),
@@ -331,7 +349,10 @@ public:
             },
             Qt::DirectConnection);
         undo.emplace_back([this] { QObject::disconnect(hotkeyConnection); });
+    }
 
+    void RegisterAudioComponentActions(Undo& undo)
+    {
         for (const auto& [id, operation] :
              {std::pair{ActionId::InstallAudioComponent, Orb::UI::AudioComponentInstallHelper::Install},
               std::pair{ActionId::UninstallAudioComponent, Orb::UI::AudioComponentInstallHelper::Uninstall}})
@@ -340,32 +361,30 @@ public:
             audioComponentInstallHelper->RegisterAction(action, operation);
             undo.emplace_back([this, action] { audioComponentInstallHelper->UnregisterAction(action); });
         }
+    }
 
+    // A silent start keeps the panel hidden; otherwise it shows in the state it was left in.
+    void PresentPanel(const ActivationContext& context, Undo& undo)
+    {
         if (context.mode == ActivationContext::Silent)
         {
             sidebar->SetUiState(UI::Hidden);
             windowPositionHelper->UpdatePreviousPosition(sidebar.get());
+            return;
         }
-        else
+        using Orb::UI::ParentProvider;
+        parentProvider->PushIndirectParent(sidebar.get(), ParentProvider::Positioning::Independent,
+                                           ParentProvider::TaskbarIcon::Hidden,
+                                           ParentProvider::StaysOnTop::FollowParent);
+        undo.emplace_back([this] { parentProvider->RemoveParent(sidebar.get()); });
+        if (sidebar->GetUiState() == UI::Hidden)
         {
-            using Orb::UI::ParentProvider;
-            parentProvider->PushIndirectParent(sidebar.get(), ParentProvider::Positioning::Independent,
-                                               ParentProvider::TaskbarIcon::Hidden,
-                                               ParentProvider::StaysOnTop::FollowParent);
-            undo.emplace_back([this] { parentProvider->RemoveParent(sidebar.get()); });
-            if (sidebar->GetUiState() == UI::Hidden)
-            {
-                Orb::UI::Util::HideWindow(sidebar.get());
-            }
-            else
-            {
-                undo.emplace_back([this] { Orb::UI::Util::HideWindow(sidebar.get()); });
-                Orb::UI::Util::ShowRaisedWindow(sidebar.get());
-                OfferTutorial(SidebarShownTutorial);
-            }
+            Orb::UI::Util::HideWindow(sidebar.get());
+            return;
         }
-
-        externalStimulusHandler->OnModuleActivated();
+        undo.emplace_back([this] { Orb::UI::Util::HideWindow(sidebar.get()); });
+        Orb::UI::Util::ShowRaisedWindow(sidebar.get());
+        OfferTutorial(SidebarShownTutorial);
     }
 
     void Deactivate()
