@@ -9,6 +9,7 @@
 #include "Module/Launcher/Factory.h"
 #include "Module/Launcher/FeatureFactory.h"
 #include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/NotNull.h"
 #include "Module/Launcher/UI/DoneWindow.h"
@@ -54,138 +55,116 @@ namespace
 using Orb::UI::ActionsController::ActionsController;
 using Sidebar = UI::Sidebar;
 
+// Forwards the four feature hotkeys, named by feature id; the others do not concern the launcher.
 class HotkeySettingsObserver : public IHotkeySettingsObserver
 {
 public:
-    using Callback = std::function<void(const std::string&)>;
+    std::function<void(const char* featureId, const std::string& hotkey)> featureHotkeyChanged =
+        [](const char*, const std::string&) {
+        };
 
-    Callback screenshotHotkeyChanged = [](const std::string&) {
-    };
-    Callback captureHotkeyChanged = [](const std::string&) {
-    };
-    Callback audioCaptureHotkeyChanged = [](const std::string&) {
-    };
-    Callback webCameraCaptureHotkeyChanged = [](const std::string&) {
-    };
-
-    void OnGlobalHotkeyStartStopCaptureChanged(const std::string& hotkey) override { captureHotkeyChanged(hotkey); }
+    void OnGlobalHotkeyStartStopCaptureChanged(const std::string& hotkey) override
+    {
+        featureHotkeyChanged(FeatureId::Capturing, hotkey);
+    }
     void OnGlobalHotkeyStartStopAudioCaptureChanged(const std::string& hotkey) override
     {
-        audioCaptureHotkeyChanged(hotkey);
+        featureHotkeyChanged(FeatureId::AudioCapturing, hotkey);
     }
     void OnGlobalHotkeyStartStopWebCameraCaptureChanged(const std::string& hotkey) override
     {
-        webCameraCaptureHotkeyChanged(hotkey);
+        featureHotkeyChanged(FeatureId::WebcamCapturing, hotkey);
     }
     void OnGlobalHotkeyStartStopStreamingChanged(const std::string&) override {}
     void OnGlobalHotkeyPauseResumeCaptureChanged(const std::string&) override {}
-    void OnGlobalHotkeyTakeScreenshotChanged(const std::string& hotkey) override { screenshotHotkeyChanged(hotkey); }
+    void OnGlobalHotkeyTakeScreenshotChanged(const std::string& hotkey) override
+    {
+        featureHotkeyChanged(FeatureId::Screenshotting, hotkey);
+    }
     void OnGlobalHotkeyShowHideOverlaysChanged(const std::string&) override {}
     void OnHotkeyForFastPresetChanged(const std::string&, const std::string&) override {}
     void OnHotkeyEnableStateChanged(bool) override {}
 };
-
-struct GlobalHotkeyRow
-{
-    const char* id;
-    void (Launcher::IHandler::*operation)();
-};
-
-constexpr GlobalHotkeyRow kGlobalHotkeys[] = {
-    {"captureStartStop", &Launcher::IHandler::StartRecord},
-    {"audioCaptureStartStop", &Launcher::IHandler::StartAudioRecord},
-    {"webCameraCaptureStartStop", &Launcher::IHandler::StartWebCameraRecord},
-    {"takeScreenshot", &Launcher::IHandler::TakeScreenshot},
-};
-
-const char kInstallAudioComponentAction[] = "ActionInstallAudioComponent";
-const char kUninstallAudioComponentAction[] = "ActionUninstallAudioComponent";
 
 enum Tutorial
 {
     SidebarShownTutorial = 0,
     SidebarClosedTutorial = 1,
 };
+
+// The host's services in the order they are checked; the first empty one throws.
+struct ControllerServices
+{
+    NotNull<Factory> factory;
+    NotNull<ProductSettings> productSettings;
+    NotNull<HotkeySettings> hotkeySettings;
+    NotNull<GlobalHotkeyManager> globalHotkeyManager;
+    NotNull<GlobalHotkeyGuard> globalHotkeyGuard;
+    NotNull<PathsSettings> pathsSettings;
+    NotNull<Orb::UI::ParentProvider> parentProvider;
+    NotNull<Orb::UI::WindowPositionHelper> windowPositionHelper;
+    NotNull<IExternalStimulusHandler> externalStimulusHandler;
+    NotNull<Orb::UI::MainMenuBar> mainMenuBar;
+    NotNull<Orb::UI::CaptureTrayIcon> trayIcon;
+    NotNull<Orb::UI::CaptureTrayIconBlocker> trayIconBlocker;
+    NotNull<Orb::UI::CaptureDockMenu> dockMenu;
+    NotNull<Orb::UI::AudioComponentInstallHelper> audioComponentInstallHelper;
+    NotNull<Service::Tutorial::ITutorialManager> tutorialManager;
+    NotNull<App::IApplicationSettingsManager> applicationSettingsManager;
+    NotNull<Service::Feedback::IFeedbackController> feedbackController;
+    NotNull<App::ILinksOpener> linksOpener;
+};
 } // namespace
 
-class Controller::Impl
+class Controller::Impl : private ControllerServices
 {
 public:
-    Impl(Controller* owner, const std::shared_ptr<Factory>& factory,
-         const std::shared_ptr<ProductSettings>& productSettings, const std::shared_ptr<HotkeySettings>& hotkeySettings,
-         const std::shared_ptr<GlobalHotkeyManager>& globalHotkeyManager,
-         const std::shared_ptr<GlobalHotkeyGuard>& globalHotkeyGuard,
-         const std::shared_ptr<PathsSettings>& pathsSettings,
-         const std::shared_ptr<Orb::UI::ParentProvider>& parentProvider,
-         const std::shared_ptr<Orb::UI::WindowPositionHelper>& windowPositionHelper,
-         const std::shared_ptr<IExternalStimulusHandler>& externalStimulusHandler,
-         const std::shared_ptr<Orb::UI::MainMenuBar>& mainMenuBar,
-         const std::shared_ptr<Orb::UI::CaptureTrayIcon>& trayIcon,
-         const std::shared_ptr<Orb::UI::CaptureTrayIconBlocker>& trayIconBlocker,
-         const std::shared_ptr<Orb::UI::CaptureDockMenu>& dockMenu,
-         const std::shared_ptr<Orb::UI::AudioComponentInstallHelper>& audioComponentInstallHelper,
-         const std::shared_ptr<Service::Tutorial::ITutorialManager>& tutorialManager,
-         const std::shared_ptr<App::IApplicationSettingsManager>& applicationSettingsManager,
-         const std::shared_ptr<Service::Feedback::IFeedbackController>& feedbackController,
-         const std::shared_ptr<App::ILinksOpener>& linksOpener)
-        : owner(owner)
-        , factory(factory)
-        , actionsController(this->factory->GetActionsController())
-        , productSettings(productSettings)
-        , hotkeySettings(hotkeySettings)
-        , globalHotkeyManager(globalHotkeyManager)
-        , globalHotkeyGuard(globalHotkeyGuard)
-        , pathsSettings(pathsSettings)
-        , parentProvider(parentProvider)
-        , windowPositionHelper(windowPositionHelper)
-        , externalStimulusHandler(externalStimulusHandler)
-        , menuBar(this->factory->CreateMenuBar())
-        , mainMenuBar(mainMenuBar)
-        , trayIcon(trayIcon)
-        , trayIconBlocker(trayIconBlocker)
-        , dockMenu(dockMenu)
-        , trayMenu(this->factory->CreateTrayMenu())
-        , launcherDockMenu(this->factory->CreateDockMenu())
-        , audioComponentInstallHelper(audioComponentInstallHelper)
-        , tutorialManager(tutorialManager)
-        , applicationSettingsManager(applicationSettingsManager)
-        , feedbackController(feedbackController)
-        , linksOpener(linksOpener)
-        , sidebar(this->factory->CreateSidebar())
-    {
-        hotkeyObserver.screenshotHotkeyChanged = FeatureHotkey("screenshotting", "ActionTakeScreenshotFromLauncher");
-        hotkeyObserver.captureHotkeyChanged = FeatureHotkey("capturing", "ActionStartRecordFromLauncher");
-        hotkeyObserver.audioCaptureHotkeyChanged =
-            FeatureHotkey("audioCapturing", "ActionStartAudioRecordFromLauncher");
-        hotkeyObserver.webCameraCaptureHotkeyChanged =
-            FeatureHotkey("webcamCapturing", "ActionStartWebCameraRecordFromLauncher");
+    // Steps that reverse a finished part of Activate, run newest first.
+    using Undo = std::vector<std::function<void()>>;
 
+    Impl(Controller* owner, ControllerServices services)
+        : ControllerServices(std::move(services))
+        , owner(owner)
+        , actionsController(factory->GetActionsController())
+        , menuBar(factory->CreateMenuBar())
+        , trayMenu(factory->CreateTrayMenu())
+        , launcherDockMenu(factory->CreateDockMenu())
+        , sidebar(factory->CreateSidebar())
+    {
+        BuildActionTable();
+        StartHotkeyTracking();
+    }
+
+    // Maps the launcher's action ids to what they do; other ids go to the handler as they are.
+    void BuildActionTable()
+    {
         actionHandlers = {
-            {QStringLiteral("ActionQuit"), HandlerCall(&Launcher::IHandler::Quit)},
-            {QStringLiteral("ActionShowActiveWindow"),
+            {QLatin1String(ActionId::Quit), HandlerCall(&Launcher::IHandler::Quit)},
+            {QLatin1String(ActionId::ShowActiveWindow),
              [this]
              {
-                 this->owner->ShowActiveWindow();
+                 owner->ShowActiveWindow();
              }},
-            {QStringLiteral("ActionTakeScreenshotFromLauncher"), HandlerCall(&Launcher::IHandler::TakeScreenshot)},
-            {QStringLiteral("ActionStartAudioRecordFromLauncher"), HandlerCall(&Launcher::IHandler::StartAudioRecord)},
-            {QStringLiteral("ActionStartWebCameraRecordFromLauncher"),
-             HandlerCall(&Launcher::IHandler::StartWebCameraRecord)},
-            {QStringLiteral("ActionStartRecordFromLauncher"), HandlerCall(&Launcher::IHandler::StartRecord)},
-            {QStringLiteral("ActionOpenLibraryFiles"), HandlerCall(&Launcher::IHandler::OpenLibraryFiles)},
-            {QStringLiteral("ActionSchedulerPreferences"),
+            {QLatin1String(ActionId::OpenLibraryFiles), HandlerCall(&Launcher::IHandler::OpenLibraryFiles)},
+            {QLatin1String(ActionId::SchedulerPreferences),
              HandlerCall([](Launcher::IHandler& h) { h.ShowSchedulerPreferences(false); })},
         };
+        for (const auto& row : kFeatures)
+            actionHandlers.emplace(QLatin1String(row.actionId), HandlerCall(row.operation));
+    }
 
+    // Pushes the current hotkey texts to the panel and the actions, and follows every change.
+    void StartHotkeyTracking()
+    {
+        hotkeyObserver.featureHotkeyChanged = [this](const char* featureId, const std::string& hotkey)
+        {
+            ApplyFeatureHotkey(FeatureById(featureId), hotkey);
+        };
         hotkeySettings->RegisterEventHandler(&hotkeyObserver);
         // A failed first push must not leave the host calling into a half-built controller.
-        auto unregister = qScopeGuard([this] { this->hotkeySettings->UnregisterEventHandler(&hotkeyObserver); });
-        hotkeyObserver.OnGlobalHotkeyStartStopCaptureChanged(hotkeySettings->GetGlobalHotkeyStartStopCapture());
-        hotkeyObserver.OnGlobalHotkeyStartStopAudioCaptureChanged(
-            hotkeySettings->GetGlobalHotkeyStartStopAudioCapture());
-        hotkeyObserver.OnGlobalHotkeyStartStopWebCameraCaptureChanged(
-            hotkeySettings->GetGlobalHotkeyStartStopWebCameraCapture());
-        hotkeyObserver.OnGlobalHotkeyTakeScreenshotChanged(hotkeySettings->GetGlobalHotkeyTakeScreenshot());
+        auto unregister = qScopeGuard([this] { hotkeySettings->UnregisterEventHandler(&hotkeyObserver); });
+        for (const auto& row : kFeatures)
+            ApplyFeatureHotkey(row, (*hotkeySettings.*row.hotkey)());
         unregister.dismiss();
     }
 
@@ -210,14 +189,6 @@ public:
         };
     }
 
-    HotkeySettingsObserver::Callback FeatureHotkey(const char* featureId, const char* actionId)
-    {
-        return [this, featureId, actionId](const std::string& hotkey)
-        {
-            ApplyFeatureHotkey(QLatin1String(featureId), QLatin1String(actionId), hotkey);
-        };
-    }
-
     // Unlocks when it goes out of scope, also while an exception leaves it; a failing Unlock is logged.
     auto UnlockGuard()
     {
@@ -230,12 +201,20 @@ public:
     void SetHandler(Launcher::IHandler* newHandler)
     {
         handler = newHandler;
-        {
-            const FeatureFactory features(newHandler);
-            sidebar->SetMainFeatures({features.GetScreenshottingFeature(), features.GetCapturingFeature()});
-            sidebar->SetAdditionalFeatures({features.GetWebcamCapturingFeature(), features.GetAudioCapturingFeature()});
-        }
+        LoadFeatures();
+        ConnectPanelAndActions();
+    }
 
+    // The panel's features, bound to the current handler.
+    void LoadFeatures()
+    {
+        const FeatureFactory features(handler);
+        sidebar->SetMainFeatures({features.GetScreenshottingFeature(), features.GetCapturingFeature()});
+        sidebar->SetAdditionalFeatures({features.GetWebcamCapturingFeature(), features.GetAudioCapturingFeature()});
+    }
+
+    void ConnectPanelAndActions()
+    {
         // One set of connections, however often the host hands over a handler: a second set
         // would run every action twice.
         DropHandlerConnections();
@@ -334,7 +313,7 @@ public:
     {
         // The host calls Deactivate only after a successful Activate, so a failure part way
         // undoes the finished steps itself, newest first.
-        std::vector<std::function<void()>> undo;
+        Undo undo;
         try
         {
             ActivateSteps(context, undo);
@@ -349,11 +328,18 @@ public:
         }
     }
 
-    void ActivateSteps(const ActivationContext& context, std::vector<std::function<void()>>& undo)
+    void ActivateSteps(const ActivationContext& context, Undo& undo)
     {
         trayIcon->SetTrayMenu(trayMenu->GetMenuData());
         undo.emplace_back([this] { trayIcon->ResetTrayMenu(); });
+        ConnectGlobalHotkeys(undo);
+        RegisterAudioComponentActions(undo);
+        PresentPanel(context, undo);
+        externalStimulusHandler->OnModuleActivated();
+    }
 
+    void ConnectGlobalHotkeys(Undo& undo)
+    {
         QObject::disconnect(hotkeyConnection);
         hotkeyConnection = QObject::connect(
             globalHotkeyManager.Get().get(), &GlobalHotkeyManager::HotkeyTriggered, globalHotkeyManager.Get().get(),
@@ -363,41 +349,42 @@ public:
             },
             Qt::DirectConnection);
         undo.emplace_back([this] { QObject::disconnect(hotkeyConnection); });
+    }
 
+    void RegisterAudioComponentActions(Undo& undo)
+    {
         for (const auto& [id, operation] :
-             {std::pair{kInstallAudioComponentAction, Orb::UI::AudioComponentInstallHelper::Install},
-              std::pair{kUninstallAudioComponentAction, Orb::UI::AudioComponentInstallHelper::Uninstall}})
+             {std::pair{ActionId::InstallAudioComponent, Orb::UI::AudioComponentInstallHelper::Install},
+              std::pair{ActionId::UninstallAudioComponent, Orb::UI::AudioComponentInstallHelper::Uninstall}})
         {
             QAction* action = actionsController->GetActionById(QLatin1String(id));
             audioComponentInstallHelper->RegisterAction(action, operation);
             undo.emplace_back([this, action] { audioComponentInstallHelper->UnregisterAction(action); });
         }
+    }
 
+    // A silent start keeps the panel hidden; otherwise it shows in the state it was left in.
+    void PresentPanel(const ActivationContext& context, Undo& undo)
+    {
         if (context.mode == ActivationContext::Silent)
         {
             sidebar->SetUiState(UI::Hidden);
             windowPositionHelper->UpdatePreviousPosition(sidebar.get());
+            return;
         }
-        else
+        using Orb::UI::ParentProvider;
+        parentProvider->PushIndirectParent(sidebar.get(), ParentProvider::Positioning::Independent,
+                                           ParentProvider::TaskbarIcon::Hidden,
+                                           ParentProvider::StaysOnTop::FollowParent);
+        undo.emplace_back([this] { parentProvider->RemoveParent(sidebar.get()); });
+        if (sidebar->GetUiState() == UI::Hidden)
         {
-            using Orb::UI::ParentProvider;
-            parentProvider->PushIndirectParent(sidebar.get(), ParentProvider::Positioning::Independent,
-                                               ParentProvider::TaskbarIcon::Hidden,
-                                               ParentProvider::StaysOnTop::FollowParent);
-            undo.emplace_back([this] { parentProvider->RemoveParent(sidebar.get()); });
-            if (sidebar->GetUiState() == UI::Hidden)
-            {
-                Orb::UI::Util::HideWindow(sidebar.get());
-            }
-            else
-            {
-                undo.emplace_back([this] { Orb::UI::Util::HideWindow(sidebar.get()); });
-                Orb::UI::Util::ShowRaisedWindow(sidebar.get());
-                OfferTutorial(SidebarShownTutorial);
-            }
+            Orb::UI::Util::HideWindow(sidebar.get());
+            return;
         }
-
-        externalStimulusHandler->OnModuleActivated();
+        undo.emplace_back([this] { Orb::UI::Util::HideWindow(sidebar.get()); });
+        Orb::UI::Util::ShowRaisedWindow(sidebar.get());
+        OfferTutorial(SidebarShownTutorial);
     }
 
     void Deactivate()
@@ -405,9 +392,9 @@ public:
         trayIcon->ResetTrayMenu();
         QObject::disconnect(hotkeyConnection);
         audioComponentInstallHelper->UnregisterAction(
-            actionsController->GetActionById(QLatin1String(kInstallAudioComponentAction)));
+            actionsController->GetActionById(QLatin1String(ActionId::InstallAudioComponent)));
         audioComponentInstallHelper->UnregisterAction(
-            actionsController->GetActionById(QLatin1String(kUninstallAudioComponentAction)));
+            actionsController->GetActionById(QLatin1String(ActionId::UninstallAudioComponent)));
         parentProvider->RemoveParent(sidebar.get());
         Orb::UI::Util::HideWindow(sidebar.get());
     }
@@ -440,21 +427,21 @@ public:
             });
     }
 
-    void ApplyFeatureHotkey(const QString& featureId, const QString& actionId, const std::string& hotkey)
+    void ApplyFeatureHotkey(const FeatureRow& feature, const std::string& hotkey)
     {
         const QKeySequence sequence =
             QKeySequence::fromString(QString::fromStdString(hotkey), QKeySequence::PortableText);
-        sidebar->SetFeatureHotkeyById(featureId, sequence.toString(QKeySequence::NativeText));
-        if (QAction* action = actionsController->GetActionById(actionId))
+        sidebar->SetFeatureHotkeyById(QLatin1String(feature.id), sequence.toString(QKeySequence::NativeText));
+        if (QAction* action = actionsController->GetActionById(QLatin1String(feature.actionId)))
             action->setShortcut(sequence);
     }
 
     void OnGlobalHotkey(const App::GlobalHotkey& hotkey)
     {
         const QString id = hotkey.GetId();
-        for (const auto& row : kGlobalHotkeys)
+        for (const auto& row : kFeatures)
         {
-            if (id == QLatin1String(row.id))
+            if (id == QLatin1String(row.globalHotkeyId))
             {
                 if (handler)
                     (handler->*row.operation)();
@@ -472,28 +459,10 @@ public:
     }
 
     Controller* owner;
-    NotNull<Factory> factory;
     NotNull<ActionsController> actionsController;
-    NotNull<ProductSettings> productSettings;
-    NotNull<HotkeySettings> hotkeySettings;
-    NotNull<GlobalHotkeyManager> globalHotkeyManager;
-    NotNull<GlobalHotkeyGuard> globalHotkeyGuard;
-    NotNull<PathsSettings> pathsSettings;
-    NotNull<Orb::UI::ParentProvider> parentProvider;
-    NotNull<Orb::UI::WindowPositionHelper> windowPositionHelper;
-    NotNull<IExternalStimulusHandler> externalStimulusHandler;
     NotNull<UI::LauncherMenuBar> menuBar;
-    NotNull<Orb::UI::MainMenuBar> mainMenuBar;
-    NotNull<Orb::UI::CaptureTrayIcon> trayIcon;
-    NotNull<Orb::UI::CaptureTrayIconBlocker> trayIconBlocker;
-    NotNull<Orb::UI::CaptureDockMenu> dockMenu;
     NotNull<UI::LauncherTrayMenu> trayMenu;
     NotNull<UI::LauncherDockMenu> launcherDockMenu;
-    NotNull<Orb::UI::AudioComponentInstallHelper> audioComponentInstallHelper;
-    NotNull<Service::Tutorial::ITutorialManager> tutorialManager;
-    NotNull<App::IApplicationSettingsManager> applicationSettingsManager;
-    NotNull<Service::Feedback::IFeedbackController> feedbackController;
-    NotNull<App::ILinksOpener> linksOpener;
     CapturePreset::IStorage* presetStorage = nullptr;
     Launcher::IHandler* handler = nullptr;
     std::unique_ptr<Sidebar> sidebar;
@@ -521,10 +490,11 @@ Controller::Controller(const std::shared_ptr<Factory>& factory, const std::share
                        const std::shared_ptr<App::IApplicationSettingsManager>& applicationSettingsManager,
                        const std::shared_ptr<Service::Feedback::IFeedbackController>& feedbackController,
                        const std::shared_ptr<App::ILinksOpener>& linksOpener)
-    : d(std::make_unique<Impl>(this, factory, productSettings, hotkeySettings, globalHotkeyManager, globalHotkeyGuard,
-                               pathsSettings, parentProvider, windowPositionHelper, externalStimulusHandler,
-                               mainMenuBar, trayIcon, trayIconBlocker, dockMenu, audioComponentInstallHelper,
-                               tutorialManager, applicationSettingsManager, feedbackController, linksOpener))
+    : d(std::make_unique<Impl>(
+          this, ControllerServices{factory, productSettings, hotkeySettings, globalHotkeyManager, globalHotkeyGuard,
+                                   pathsSettings, parentProvider, windowPositionHelper, externalStimulusHandler,
+                                   mainMenuBar, trayIcon, trayIconBlocker, dockMenu, audioComponentInstallHelper,
+                                   tutorialManager, applicationSettingsManager, feedbackController, linksOpener}))
 {
 }
 

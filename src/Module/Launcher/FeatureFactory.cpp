@@ -2,33 +2,39 @@
 
 #include "Module/Launcher/Feature.h"
 #include "Module/Launcher/IHandler.h"
+#include "Module/Launcher/LauncherFeatures.h"
+#include "Module/Launcher/Tr.h"
 
-#include <QCoreApplication>
+#include <functional>
+#include <map>
 
 namespace Zarvo::Orb::Module::Launcher
 {
 namespace
 {
-using TextMap = std::map<FeatureTextRole, std::function<QString()>>;
-
-std::shared_ptr<IFeature> MakeFeature(const char* id, IHandler* handler, void (IHandler::*operation)(),
-                                      const TextMap& texts)
+std::shared_ptr<IFeature> MakeFeature(const FeatureRow& row, IHandler* handler)
 {
-    auto action = [handler, operation]
+    auto action = [handler, operation = row.operation]
     {
         if (handler)
         {
             (handler->*operation)();
         }
     };
-    return std::make_shared<Feature>(QString::fromLatin1(id), action, texts);
+    std::map<FeatureTextRole, std::function<QString()>> texts;
+    texts.emplace(FeatureTextRole::Tooltip, [text = row.tooltip] { return SidebarTr::tr(text); });
+    if (row.title)
+        texts.emplace(FeatureTextRole::Title, [text = row.title] { return SidebarCustomizationDialogTr::tr(text); });
+    if (row.description)
+        texts.emplace(FeatureTextRole::Description,
+                      [text = row.description] { return SidebarCustomizationDialogTr::tr(text); });
+    return std::make_shared<Feature>(QString::fromLatin1(row.id), action, texts);
 }
 } // namespace
 
 class Q_DECL_HIDDEN FeatureFactory::Impl
 {
 public:
-    IHandler* handler = nullptr;
     std::shared_ptr<IFeature> screenshotting;
     std::shared_ptr<IFeature> capturing;
     std::shared_ptr<IFeature> webcamCapturing;
@@ -36,54 +42,11 @@ public:
 };
 
 FeatureFactory::FeatureFactory(IHandler* handler)
-    : d(std::make_unique<Impl>())
+    : d(std::make_unique<Impl>(Impl{MakeFeature(FeatureById(FeatureId::Screenshotting), handler),
+                                    MakeFeature(FeatureById(FeatureId::Capturing), handler),
+                                    MakeFeature(FeatureById(FeatureId::WebcamCapturing), handler),
+                                    MakeFeature(FeatureById(FeatureId::AudioCapturing), handler)}))
 {
-    d->handler = handler;
-
-    // Literal contexts and texts so lupdate finds them; translated on every call.
-    d->screenshotting = MakeFeature("screenshotting", handler, &IHandler::TakeScreenshot,
-                                    {{FeatureTextRole::Tooltip, []
-                                      {
-                                          return QCoreApplication::translate("Sidebar", "Screenshotting tooltip");
-                                      }}});
-    d->capturing = MakeFeature("capturing", handler, &IHandler::StartRecord,
-                               {{FeatureTextRole::Tooltip, []
-                                 {
-                                     return QCoreApplication::translate("Sidebar", "Capturing tooltip");
-                                 }}});
-    d->webcamCapturing =
-        MakeFeature("webcamCapturing", handler, &IHandler::StartWebCameraRecord,
-                    {{FeatureTextRole::Tooltip,
-                      []
-                      {
-                          return QCoreApplication::translate("Sidebar", "Webcam capturing tooltip");
-                      }},
-                     {FeatureTextRole::Title,
-                      []
-                      {
-                          return QCoreApplication::translate("SidebarCustomizationDialog", "Record webcam");
-                      }},
-                     {FeatureTextRole::Description, []
-                      {
-                          return QCoreApplication::translate("SidebarCustomizationDialog", "Record webcam video only.");
-                      }}});
-    d->audioCapturing =
-        MakeFeature("audioCapturing", handler, &IHandler::StartAudioRecord,
-                    {{FeatureTextRole::Tooltip,
-                      []
-                      {
-                          return QCoreApplication::translate("Sidebar", "Audio capturing tooltip");
-                      }},
-                     {FeatureTextRole::Title,
-                      []
-                      {
-                          return QCoreApplication::translate("SidebarCustomizationDialog", "Record audio");
-                      }},
-                     {FeatureTextRole::Description, []
-                      {
-                          return QCoreApplication::translate("SidebarCustomizationDialog",
-                                                             "Record audio only and get an .mp3 file.");
-                      }}});
 }
 
 FeatureFactory::~FeatureFactory() = default;

@@ -1,5 +1,6 @@
 #include "Module/Launcher/UI/DoneWindow.h"
 
+#include "Module/Launcher/Tr.h"
 #include "Module/Launcher/UI/FramelessDialogSetup.h"
 #include "Module/Launcher/UI/LineHeightParagraph.h"
 #include "Module/Launcher/UI/WidgetKit.h"
@@ -7,7 +8,6 @@
 #include "ZarvoWidget/ZBoxLayout.h"
 #include "ZarvoWidget/ZFrame.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -80,8 +80,8 @@ void DoneWindow::changeEvent(QEvent* event)
 
 void DoneWindow::SetTexts()
 {
-    d->descriptionLabel->setText(LineHeightParagraph(
-        lineHeight, QCoreApplication::translate("FeatureRequestWindow", "Thank you!<br>We appreciate your feedback.")));
-    d->confirmButton->setText(QCoreApplication::translate("FeatureRequestWindow", "Close"));
+    d->descriptionLabel->setText(
+        LineHeightParagraph(lineHeight, FeatureRequestWindowTr::tr("Thank you!<br>We appreciate your feedback.")));
+    d->confirmButton->setText(FeatureRequestWindowTr::tr("Close"));
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI

@@ -1,5 +1,6 @@
 #include "Module/Launcher/UI/FeatureRequestWindow.h"
 
+#include "Module/Launcher/Tr.h"
 #include "Module/Launcher/UI/FramelessDialogSetup.h"
 #include "Module/Launcher/UI/LineHeightParagraph.h"
 #include "Module/Launcher/UI/WidgetKit.h"
@@ -7,7 +8,6 @@
 #include "ZarvoWidget/ZBoxLayout.h"
 #include "ZarvoWidget/ZFrame.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -114,13 +114,11 @@ void FeatureRequestWindow::changeEvent(QEvent* event)
 
 void FeatureRequestWindow::SetTexts()
 {
-    d->headerLabel->setText(QCoreApplication::translate("FeatureRequestWindow", "What do you WANT ?!"));
+    d->headerLabel->setText(FeatureRequestWindowTr::tr("What do you WANT ?!"));
     d->descriptionLabel->setText(LineHeightParagraph(
-        lineHeight, QCoreApplication::translate("FeatureRequestWindow",
-                                                "You pressed some button which will work properly some day but for "
-                                                "now what do you want from this button?")));
-    d->sendButton->setText(QCoreApplication::translate("FeatureRequestWindow", "Send"));
-    d->featureRequestTextEdit->setPlaceholderText(
-        QCoreApplication::translate("FeatureRequestWindow", "What do you miss?!"));
+        lineHeight, FeatureRequestWindowTr::tr("You pressed some button which will work properly some day but for "
+                                               "now what do you want from this button?")));
+    d->sendButton->setText(FeatureRequestWindowTr::tr("Send"));
+    d->featureRequestTextEdit->setPlaceholderText(FeatureRequestWindowTr::tr("What do you miss?!"));
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI

@@ -1,36 +1,16 @@
 #include "Module/Launcher/UI/LauncherActions.h"
 
-#include <QCoreApplication>
+#include "Module/Launcher/LauncherFeatures.h"
+#include "Module/Launcher/Tr.h"
 
 namespace Zarvo::Orb::Module::Launcher::UI::Action
 {
-namespace
-{
-struct Entry
-{
-    const char* id;
-    const char* text;
-};
-
-const Entry Entries[] = {
-    {"ActionOpenLibraryFiles", QT_TRANSLATE_NOOP("LauncherMenu", "Preview Recorded Videos")},
-    {"ActionStartRecordFromLauncher", QT_TRANSLATE_NOOP("LauncherMenu", "Configure and start record")},
-    {"ActionStartAudioRecordFromLauncher", QT_TRANSLATE_NOOP("LauncherMenu", "Configure and start audio record")},
-    {"ActionStartWebCameraRecordFromLauncher",
-     QT_TRANSLATE_NOOP("LauncherMenu", "Configure and start webcamera record")},
-    {"ActionSchedulerPreferences", QT_TRANSLATE_NOOP("LauncherMenu", "Scheduler Preferences...")},
-    {"ActionTakeScreenshotFromLauncher", QT_TRANSLATE_NOOP("LauncherMenu", "Take Screenshot")},
-};
-} // namespace
-
 QVector<::Zarvo::Orb::UI::Action::ActionContext> GetLauncherActionParameters()
 {
     QVector<::Zarvo::Orb::UI::Action::ActionContext> actions;
-    for (const auto& entry : Entries)
+    for (const auto& row : kActions)
     {
-        const char* text = entry.text;
-        actions.append(
-            {QString::fromLatin1(entry.id), [text] { return QCoreApplication::translate("LauncherMenu", text); }, {}});
+        actions.append({QString::fromLatin1(row.id), [text = row.text] { return LauncherMenuTr::tr(text); }, {}});
     }
     return actions;
 }

@@ -1,5 +1,6 @@
 #include "Module/Launcher/UI/LauncherDockMenu.h"
 
+#include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/NotNull.h"
 #include "OrbUiActionsController/ActionsController.h"
 
@@ -12,10 +13,8 @@ LauncherDockMenu::LauncherDockMenu(
     : AbstractDockMenu(NotNull(actionsController))
 {
     auto* menu = GetMenu();
-    menu->addAction(actionsController->GetActionById(QStringLiteral("ActionStartRecordFromLauncher")));
-    menu->addAction(actionsController->GetActionById(QStringLiteral("ActionStartAudioRecordFromLauncher")));
-    menu->addAction(actionsController->GetActionById(QStringLiteral("ActionStartWebCameraRecordFromLauncher")));
-    menu->addAction(actionsController->GetActionById(QStringLiteral("ActionTakeScreenshotFromLauncher")));
+    for (const auto& row : kFeatures)
+        menu->addAction(actionsController->GetActionById(QLatin1String(row.actionId)));
 }
 
 LauncherDockMenu::~LauncherDockMenu() = default;

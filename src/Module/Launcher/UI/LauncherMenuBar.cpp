@@ -1,8 +1,9 @@
 #include "Module/Launcher/UI/LauncherMenuBar.h"
 
+#include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/NotNull.h"
+#include "Module/Launcher/Tr.h"
 
-#include <QCoreApplication>
 #include <QMenu>
 
 namespace Zarvo::Orb::Module::Launcher::UI
@@ -22,15 +23,11 @@ LauncherMenuBar::~LauncherMenuBar() = default;
 
 void LauncherMenuBar::AddCaptureMenu()
 {
-    auto* menu = CreateMenu([] { return QCoreApplication::translate("LauncherMenu", "Capture"); },
-                            QStringLiteral("menuCapture"));
-    menu->addAction(GetActionById(QStringLiteral("ActionTakeScreenshotFromLauncher")));
-    menu->addAction(GetActionById(QStringLiteral("ActionStartRecordFromLauncher")));
-    menu->addAction(GetActionById(QStringLiteral("ActionStartAudioRecordFromLauncher")));
-    menu->addAction(GetActionById(QStringLiteral("ActionStartWebCameraRecordFromLauncher")));
-    menu->addAction(GetActionById(QStringLiteral("ActionOpenLibraryFiles")));
+    auto* menu = CreateMenu([] { return LauncherMenuTr::tr("Capture"); }, QStringLiteral("menuCapture"));
+    for (const char* id : kCaptureMenuActions)
+        menu->addAction(GetActionById(QLatin1String(id)));
     menu->addSeparator();
-    menu->addAction(GetActionById(QStringLiteral("ActionSchedulerPreferences")));
+    menu->addAction(GetActionById(QLatin1String(ActionId::SchedulerPreferences)));
     InsertMenu(menu);
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI

@@ -1,5 +1,6 @@
 #include "Module/Launcher/UI/LauncherTrayMenu.h"
 
+#include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/NotNull.h"
 
 #include <QMenu>
@@ -62,19 +63,16 @@ void LauncherTrayMenu::SetPresetTriggeredCallback(PresetTriggeredCallback callba
 void LauncherTrayMenu::BuildMenu()
 {
     QMenu* menu = d->menu.get();
-    menu->addAction(GetActionById(QStringLiteral("ActionShowActiveWindow")));
+    menu->addAction(GetActionById(QLatin1String(ActionId::ShowActiveWindow)));
     menu->addSeparator();
-    menu->addAction(GetActionById(QStringLiteral("ActionTakeScreenshotFromLauncher")));
-    menu->addAction(GetActionById(QStringLiteral("ActionStartRecordFromLauncher")));
-    menu->addAction(GetActionById(QStringLiteral("ActionStartAudioRecordFromLauncher")));
-    menu->addAction(GetActionById(QStringLiteral("ActionStartWebCameraRecordFromLauncher")));
-    menu->addAction(GetActionById(QStringLiteral("ActionOpenLibraryFiles")));
+    for (const char* id : kCaptureMenuActions)
+        menu->addAction(GetActionById(QLatin1String(id)));
     menu->addSeparator();
-    menu->addAction(GetActionById(QStringLiteral("ActionPreferences")));
+    menu->addAction(GetActionById(QLatin1String(ActionId::Preferences)));
     menu->addSeparator();
     AddHelpMenu();
     menu->addSeparator();
     AddShowStyleSheetEditor();
-    menu->addAction(GetActionById(QStringLiteral("ActionQuit")));
+    menu->addAction(GetActionById(QLatin1String(ActionId::Quit)));
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI

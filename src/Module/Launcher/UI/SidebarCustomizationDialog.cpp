@@ -2,8 +2,10 @@
 
 #include "Interfaces/ICustomizationManager.h"
 #include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/NotNull.h"
+#include "Module/Launcher/Tr.h"
 #include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
 #include "Module/Launcher/UI/FramelessDialogSetup.h"
 #include "Module/Launcher/UI/LineHeightParagraph.h"
@@ -14,7 +16,6 @@
 #include "ZarvoWidget/ZLabel.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -32,8 +33,6 @@ namespace Zarvo::Orb::Module::Launcher::UI
 {
 namespace
 {
-constexpr char kFeatureIdProperty[] = "featureId";
-
 // Lets Enter and Space activate a widget that only knows clicks.
 class KeyActivation : public QObject
 {
@@ -225,8 +224,8 @@ void SidebarCustomizationDialog::Impl::UpdateButtonTexts()
 {
     for (ButtonWithCenteredLabels* button : cardButtons)
     {
-        button->SetText(button->isChecked() ? QCoreApplication::translate("SidebarCustomizationDialog", "Remove")
-                                            : QCoreApplication::translate("SidebarCustomizationDialog", "Select"));
+        button->SetText(button->isChecked() ? SidebarCustomizationDialogTr::tr("Remove")
+                                            : SidebarCustomizationDialogTr::tr("Select"));
     }
 }
 
@@ -234,11 +233,9 @@ void SidebarCustomizationDialog::Impl::SetHeaderAndLinkTexts()
 {
     headerLabel->setText(LineHeightParagraph(
         q->lineHeight,
-        QCoreApplication::translate("SidebarCustomizationDialog",
-                                    "Select a feature to add to the control panel<br>for quick access")));
-    newFeatureLabel->setOriginalText(
-        QStringLiteral("<a href=\"stub\" style=\"%1\">%2</a>")
-            .arg(q->linkStyle, QCoreApplication::translate("SidebarCustomizationDialog", "I want more features")));
+        SidebarCustomizationDialogTr::tr("Select a feature to add to the control panel<br>for quick access")));
+    newFeatureLabel->setOriginalText(QStringLiteral("<a href=\"stub\" style=\"%1\">%2</a>")
+                                         .arg(q->linkStyle, SidebarCustomizationDialogTr::tr("I want more features")));
 }
 
 void SidebarCustomizationDialog::Impl::OrderFocusChain()

@@ -1,5 +1,6 @@
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
 
+#include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/UI/Sidebar/SidebarImpl.h"
 #include "Module/Launcher/UI/Sidebar/SidebarUi.h"
@@ -82,7 +83,7 @@ Sidebar::Sidebar(const std::shared_ptr<Zarvo::Orb::UI::ActionsController::Action
     setFocusPolicy(Qt::ClickFocus);
     d->RetranslateUi();
 
-    for (const char* id : {"ActionPreferences", "ActionQuit"})
+    for (const char* id : {ActionId::Preferences, ActionId::Quit})
     {
         if (QAction* action = d->actionsController->GetActionById(QLatin1String(id)))
         {

@@ -1,6 +1,7 @@
 #include "Module/Launcher/UI/Sidebar/SidebarImpl.h"
 
 #include "Module/Launcher/IFeature.h"
+#include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/UI/SidebarCustomizationDialog.h"
 
@@ -93,7 +94,7 @@ void Sidebar::Impl::ToggleUiState()
 
 void Sidebar::Impl::RetranslateUi()
 {
-    if (QAction* preferences = actionsController->GetActionById(QStringLiteral("ActionPreferences")))
+    if (QAction* preferences = actionsController->GetActionById(QLatin1String(ActionId::Preferences)))
     {
         ui->SetSettingsHotkeyText(preferences->shortcut().toString(QKeySequence::NativeText));
     }
@@ -111,7 +112,7 @@ void Sidebar::Impl::RetranslateUi()
 
 void Sidebar::Impl::TriggerPreferences()
 {
-    if (QAction* preferences = actionsController->GetActionById(QStringLiteral("ActionPreferences")))
+    if (QAction* preferences = actionsController->GetActionById(QLatin1String(ActionId::Preferences)))
     {
         preferences->activate(QAction::Trigger);
     }
@@ -126,7 +127,7 @@ void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureT
     button->setObjectName(QStringLiteral("featureButton"));
     const QString id = feature->GetId();
     button->setObjectName(id + QStringLiteral("FeatureButton"));
-    button->setProperty("featureId", QVariant(id));
+    button->setProperty(kFeatureIdProperty, QVariant(id));
     button->installEventFilter(q);
     QObject::connect(button, &QPushButton::clicked, q,
                      [feature]

@@ -1,5 +1,7 @@
 #include "Module/Launcher/UI/Sidebar/SidebarUi.h"
 
+#include "Module/Launcher/LauncherFeatures.h"
+#include "Module/Launcher/Tr.h"
 #include "Module/Launcher/UI/WidgetKit.h"
 
 #include "ZQtUtil/ZQtUtil.h"
@@ -171,8 +173,7 @@ void Sidebar::UI::ApplySidebarStyles(ScreenEdge edge, SidebarUiState state)
     QPushButton* button = tailButton;
     tailTooltipSetter = [button, compacted]
     {
-        button->setToolTip(compacted ? QCoreApplication::translate("Sidebar", "Expand")
-                                     : QCoreApplication::translate("Sidebar", "Compact"));
+        button->setToolTip(compacted ? SidebarTr::tr("Expand") : SidebarTr::tr("Compact"));
         button->setAccessibleName(button->toolTip());
     };
     tailTooltipSetter();
@@ -186,11 +187,11 @@ void Sidebar::UI::GiveStyleValues(QWidget* widget) const
 
 void Sidebar::UI::RetranslateUiTexts()
 {
-    plusButton->setToolTip(QCoreApplication::translate("Sidebar", "Additional functional"));
+    plusButton->setToolTip(SidebarTr::tr("Additional functional"));
     plusButton->setAccessibleName(plusButton->toolTip());
     // Both open the choice of the additional feature.
     triangleButton->setAccessibleName(plusButton->toolTip());
-    closeButton->setToolTip(QCoreApplication::translate("Sidebar", "Close"));
+    closeButton->setToolTip(SidebarTr::tr("Close"));
     closeButton->setAccessibleName(closeButton->toolTip());
     SetSettingsHotkeyText(settingsHotkeyText);
     if (tailTooltipSetter)
@@ -202,8 +203,8 @@ void Sidebar::UI::RetranslateUiTexts()
 void Sidebar::UI::SetSettingsHotkeyText(const QString& text)
 {
     settingsHotkeyText = text;
-    settingsButton->setToolTip(QCoreApplication::translate("Sidebar", "Settings (%1)").arg(text, 0, QLatin1Char(' ')));
-    settingsButton->setAccessibleName(QCoreApplication::translate("Sidebar", "Settings"));
+    settingsButton->setToolTip(SidebarTr::tr("Settings (%1)").arg(text, 0, QLatin1Char(' ')));
+    settingsButton->setAccessibleName(SidebarTr::tr("Settings"));
     settingsButton->setAccessibleDescription(settingsButton->toolTip());
 }
 
@@ -226,14 +227,14 @@ QPushButton* Sidebar::UI::FindFeatureButton(const QString& id) const
 {
     for (QPushButton* button : mainFeatureButtons)
     {
-        if (button->property("featureId").toString() == id)
+        if (button->property(kFeatureIdProperty).toString() == id)
         {
             return button;
         }
     }
     for (QPushButton* button : additionalFeatureButtons)
     {
-        if (button->property("featureId") == QVariant(id))
+        if (button->property(kFeatureIdProperty) == QVariant(id))
         {
             return button;
         }
@@ -244,6 +245,6 @@ QPushButton* Sidebar::UI::FindFeatureButton(const QString& id) const
 QString Sidebar::UI::CurrentAdditionalFeatureId() const
 {
     QWidget* current = additionalFeatureStack->currentWidget();
-    return current ? current->property("featureId").toString() : QString();
+    return current ? current->property(kFeatureIdProperty).toString() : QString();
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI
