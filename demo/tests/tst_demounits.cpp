@@ -58,6 +58,16 @@ protected:
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(0, 0, 20, 20, Qt::red); }
 };
 
+// A regular file: nothing can be created under it, whoever runs the test.
+QString PlainFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content = {})
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+    return path;
+}
+
 class LanguageChangeCounter : public QWidget
 {
 public:
@@ -120,56 +130,26 @@ void tst_DemoUnits::parsesOptions_data()
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("screenshots");
 
-    const QString tourUnderCwd = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
-    QTest::newRow("defaults with a display") << QStringList() << true << ""
-                                             << ""
-                                             << "en"
-                                             << ""
-                                             << "";
+    const QString tour = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
+    const QString none, en = QStringLiteral("en");
+    QTest::newRow("defaults with a display") << QStringList() << true << none << none << en << none << none;
     QTest::newRow("no display tours into the current folder")
-        << QStringList() << false << "" << tourUnderCwd << "en" << tourUnderCwd + "/tour-settings.ini"
-        << tourUnderCwd + "/screenshots";
-    QTest::newRow("explicit tour") << QStringList{"--tour", "/tmp/t"} << true << ""
-                                   << "/tmp/t"
-                                   << "en"
-                                   << "/tmp/t/tour-settings.ini"
-                                   << "/tmp/t/screenshots";
-    QTest::newRow("explicit tour without display") << QStringList{"--tour=/tmp/u"} << false << ""
-                                                   << "/tmp/u"
-                                                   << "en"
-                                                   << "/tmp/u/tour-settings.ini"
-                                                   << "/tmp/u/screenshots";
+        << QStringList() << false << none << tour << en << tour + "/tour-settings.ini" << tour + "/screenshots";
+    QTest::newRow("explicit tour") << QStringList{"--tour", "/tmp/t"} << true << none << QString("/tmp/t") << en
+                                   << QString("/tmp/t/tour-settings.ini") << QString("/tmp/t/screenshots");
+    QTest::newRow("explicit tour without display")
+        << QStringList{"--tour=/tmp/u"} << false << none << QString("/tmp/u") << en
+        << QString("/tmp/u/tour-settings.ini") << QString("/tmp/u/screenshots");
     QTest::newRow("tour told where to write")
-        << QStringList{"--tour", "/tmp/t", "--settings", "/tmp/s.ini", "--screenshots", "/tmp/p"} << false << ""
-        << "/tmp/t"
-        << "en"
-        << "/tmp/s.ini"
-        << "/tmp/p";
-    QTest::newRow("all screens, german") << QStringList{"--all-screens", "--language", "de"} << true << ""
-                                         << ""
-                                         << "de"
-                                         << ""
-                                         << "";
-    QTest::newRow("unknown language") << QStringList{"--language", "fr"} << true << "fr"
-                                      << ""
-                                      << ""
-                                      << ""
-                                      << "";
-    QTest::newRow("unknown option") << QStringList{"--colour"} << true << "colour"
-                                    << ""
-                                    << ""
-                                    << ""
-                                    << "";
-    QTest::newRow("stray argument") << QStringList{"extra"} << true << "extra"
-                                    << ""
-                                    << ""
-                                    << ""
-                                    << "";
-    QTest::newRow("empty path") << QStringList{"--settings="} << true << "empty"
-                                << ""
-                                << ""
-                                << ""
-                                << "";
+        << QStringList{"--tour", "/tmp/t", "--settings", "/tmp/s.ini", "--screenshots", "/tmp/p"} << false << none
+        << QString("/tmp/t") << en << QString("/tmp/s.ini") << QString("/tmp/p");
+    QTest::newRow("all screens, german") << QStringList{"--all-screens", "--language", "de"} << true << none << none
+                                         << QString("de") << none << none;
+    // Refused: the error names the culprit.
+    const QList<QPair<QStringList, QString>> refused{
+        {{"--language", "fr"}, "fr"}, {{"--colour"}, "colour"}, {{"extra"}, "extra"}, {{"--settings="}, "empty"}};
+    for (const auto& [arguments, culprit] : refused)
+        QTest::newRow(qPrintable(arguments.join(' '))) << arguments << true << culprit << none << none << none << none;
 }
 
 void tst_DemoUnits::parsesOptions()
@@ -214,12 +194,8 @@ void tst_DemoUnits::parsesOptions()
 
 void tst_DemoUnits::checksSettingsFile()
 {
-    const QString blocker = temp.filePath(QStringLiteral("plain-file"));
-    QFile file(blocker);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString blocker = PlainFile(temp, QStringLiteral("plain-file"));
 
-    // Under a regular file no folder can exist, whoever runs the test.
     const QString underFile = blocker + QStringLiteral("/demo.ini");
     QString problem = CheckSettingsFile(underFile);
     QVERIFY2(problem.contains(underFile), qPrintable(problem));
@@ -234,12 +210,9 @@ void tst_DemoUnits::checksSettingsFile()
     QCOMPARE(CheckSettingsFile(blocker), QString());
 
     // Garbage QSettings cannot parse is no reason to give up: the file is written anew.
-    const QString garbage = temp.filePath(QStringLiteral("garbage.ini"));
-    QFile garbageFile(garbage);
-    QVERIFY(garbageFile.open(QIODevice::WriteOnly));
     const char garbageText[] = "\0\xff no key [[[\n=\n[open\nkey\n";
-    garbageFile.write(garbageText, sizeof(garbageText) - 1);
-    garbageFile.close();
+    const QString garbage =
+        PlainFile(temp, QStringLiteral("garbage.ini"), QByteArray(garbageText, sizeof(garbageText) - 1));
     {
         Zarvo::Host::IniApplicationSettingsManager settings(garbage);
         settings.SetInt("Orb/Sidebar/sidebar_ui_state", 1);
@@ -250,10 +223,7 @@ void tst_DemoUnits::checksSettingsFile()
 
 void tst_DemoUnits::preparesFolders()
 {
-    const QString blocker = temp.filePath(QStringLiteral("another-file"));
-    QFile file(blocker);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString blocker = PlainFile(temp, QStringLiteral("another-file"));
 
     QString problem = PrepareWritableFolder(blocker, QStringLiteral("screenshot"));
     QVERIFY2(problem.contains(blocker) && problem.contains(QLatin1String("is a file")), qPrintable(problem));
@@ -271,11 +241,7 @@ void tst_DemoUnits::loadsModuleLibrary_data()
     QTest::addColumn<bool>("loads");
     QTest::addColumn<QString>("cause");
 
-    const QString text = temp.filePath(QStringLiteral("not-a-library.so"));
-    QFile file(text);
-    if (file.open(QIODevice::WriteOnly))
-        file.write("just text\n");
-    file.close();
+    const QString text = PlainFile(temp, QStringLiteral("not-a-library.so"), "just text\n");
 
     QTest::newRow("module") << QStringLiteral(ORB_TEST_MODULE_LIBRARY) << true << "";
     QTest::newRow("missing") << temp.filePath(QStringLiteral("gone.so")) << false << "does not exist";
@@ -412,10 +378,7 @@ void tst_DemoUnits::takesScreenshots()
 
 void tst_DemoUnits::reportsUnwritableScreenshotFolder()
 {
-    const QString blocker = temp.filePath(QStringLiteral("blocker"));
-    QFile file(blocker);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString blocker = PlainFile(temp, QStringLiteral("blocker"));
 
     DemoHandler handler(blocker + QStringLiteral("/shots"));
     QSignalSpy messages(&handler, &DemoHandler::Message);
@@ -477,18 +440,15 @@ void tst_DemoUnits::editsHotkeys_data()
     const int none = Qt::NoModifier;
     const int ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
     const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-    QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << none << "Ctrl+Shift+S"
-                                 << "";
-    QTest::newRow("Backspace clears") << int(Qt::Key_Backspace) << none << ""
-                                      << "";
-    QTest::newRow("Delete clears") << int(Qt::Key_Delete) << none << ""
-                                   << "";
-    QTest::newRow("new combination") << int(Qt::Key_K) << ctrlAlt << "Ctrl+Alt+K"
-                                     << "";
-    QTest::newRow("a feature's combination") << int(Qt::Key_A) << ctrlShift << "Ctrl+Shift+S"
-                                             << "Start or stop audio recording";
-    QTest::newRow("a preset's combination") << int(Qt::Key_1) << ctrlAlt << "Ctrl+Shift+S"
-                                            << "Meeting: webcam and microphone";
+    const QString taken, old = QStringLiteral("Ctrl+Shift+S");
+    QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << none << old << taken;
+    QTest::newRow("Backspace clears") << int(Qt::Key_Backspace) << none << QString() << taken;
+    QTest::newRow("Delete clears") << int(Qt::Key_Delete) << none << QString() << taken;
+    QTest::newRow("new combination") << int(Qt::Key_K) << ctrlAlt << QString("Ctrl+Alt+K") << taken;
+    QTest::newRow("a feature's combination")
+        << int(Qt::Key_A) << ctrlShift << old << QString("Start or stop audio recording");
+    QTest::newRow("a preset's combination")
+        << int(Qt::Key_1) << ctrlAlt << old << QString("Meeting: webcam and microphone");
 }
 
 void tst_DemoUnits::editsHotkeys()
@@ -571,23 +531,15 @@ void tst_DemoUnits::recorderSaysWhatIsMissing_data()
     const int screen = int(Recorder::Kind::Screen);
     const int audio = int(Recorder::Kind::Audio);
     const int webcam = int(Recorder::Kind::Webcam);
-    QTest::newRow("no ffmpeg") << screen << "/nonexistent/ffmpeg"
-                               << ":0"
-                               << "/dev/video0"
-                               << "Recorder::Unavailable(screen)"
-                               << "ffmpeg is not installed";
-    QTest::newRow("no X11") << screen << ffmpeg << ""
-                            << "/dev/video0"
-                            << "Recorder::Unavailable(screen)"
-                            << "X11";
-    QTest::newRow("no camera") << webcam << ffmpeg << ":0"
-                               << ""
-                               << "Recorder::Unavailable(webcam)"
-                               << "no camera";
-    QTest::newRow("no audio server") << audio << ffmpeg << ":0"
-                                     << ""
-                                     << "Recorder::Failed(audio)"
-                                     << "orb-no-such-device";
+    const QString x11 = QStringLiteral(":0"), camera = QStringLiteral("/dev/video0"), none;
+    QTest::newRow("no ffmpeg") << screen << QString("/nonexistent/ffmpeg") << x11 << camera
+                               << QString("Recorder::Unavailable(screen)") << QString("ffmpeg is not installed");
+    QTest::newRow("no X11") << screen << ffmpeg << none << camera << QString("Recorder::Unavailable(screen)")
+                            << QString("X11");
+    QTest::newRow("no camera") << webcam << ffmpeg << x11 << none << QString("Recorder::Unavailable(webcam)")
+                               << QString("no camera");
+    QTest::newRow("no audio server") << audio << ffmpeg << x11 << none << QString("Recorder::Failed(audio)")
+                                     << QString("orb-no-such-device");
 }
 
 void tst_DemoUnits::recorderSaysWhatIsMissing()
