@@ -157,14 +157,7 @@ private slots:
         QTRY_VERIFY(QToolTip::isVisible());
         const QString shown = QToolTip::text();
         QTextDocument document;
-        if (Qt::mightBeRichText(shown))
-        {
-            document.setHtml(shown);
-        }
-        else
-        {
-            document.setPlainText(shown);
-        }
+        Qt::mightBeRichText(shown) ? document.setHtml(shown) : document.setPlainText(shown);
         QCOMPARE(document.toPlainText(), button->toolTip());
     }
 
@@ -174,26 +167,18 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("description");
-        QTest::newRow("feature without a title: its tooltip") << "screenshottingFeatureButton"
-                                                              << "Shot"
-                                                              << "Shot (Ctrl+1)";
-        QTest::newRow("feature with a title") << "capturingFeatureButton"
-                                              << "capturing title"
-                                              << "Rec (Ctrl+R)";
-        QTest::newRow("additional feature") << "webcamCapturingFeatureButton"
-                                            << "webcamCapturing title"
-                                            << "Cam";
-        QTest::newRow("plus") << "plusButton"
-                              << "Additional functional" << QString();
-        QTest::newRow("triangle") << "triangleButton"
-                                  << "Additional functional" << QString();
-        QTest::newRow("close") << "closeButton"
-                               << "Close" << QString();
-        QTest::newRow("tail") << "tailButton"
-                              << "Compact" << QString();
-        QTest::newRow("settings") << "settingsButton"
-                                  << "Settings"
-                                  << "Settings (Ctrl+Shift+P)";
+        const auto row = [](const char* tag, const char* button, const char* name, const char* description)
+        {
+            QTest::newRow(tag) << QString(button) << QString(name) << QString(description);
+        };
+        row("feature without a title: its tooltip", "screenshottingFeatureButton", "Shot", "Shot (Ctrl+1)");
+        row("feature with a title", "capturingFeatureButton", "capturing title", "Rec (Ctrl+R)");
+        row("additional feature", "webcamCapturingFeatureButton", "webcamCapturing title", "Cam");
+        row("plus", "plusButton", "Additional functional", "");
+        row("triangle", "triangleButton", "Additional functional", "");
+        row("close", "closeButton", "Close", "");
+        row("tail", "tailButton", "Compact", "");
+        row("settings", "settingsButton", "Settings", "Settings (Ctrl+Shift+P)");
     }
     void screenReadersGetNamesAndHotkeys()
     {
