@@ -8,6 +8,8 @@
 #include <QDataStream>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
 #include <QVariant>
 #include <QWidget>
 
@@ -31,6 +33,12 @@ void UseSidebarStyleSheet()
     }
 }
 
+void PrepareSidebarSuite()
+{
+    UseSidebarStyleSheet();
+    Services().MakeSidebar();
+}
+
 std::string Key(const std::string& name)
 {
     return "Orb/Sidebar/" + name;
@@ -49,6 +57,18 @@ Services::Services()
 std::unique_ptr<Sidebar> Services::MakeSidebar() const
 {
     return std::make_unique<Sidebar>(actions, settings, customization, links, nullptr);
+}
+
+std::unique_ptr<Sidebar> Services::ShownPanel(const std::vector<std::shared_ptr<IFeature>>& mainFeatures) const
+{
+    auto panel = MakeSidebar();
+    panel->SetMainFeatures(mainFeatures);
+    panel->SetUiState(Zarvo::Orb::Module::Launcher::UI::SidebarUiState::Maximized);
+    if (!QTest::qWaitForWindowExposed(panel.get()))
+    {
+        return nullptr;
+    }
+    return panel;
 }
 
 // Written and read here independently of the module's own coding of the point.
@@ -115,6 +135,11 @@ void PressAndMove(QWidget* target, const QPoint& from, const QPoint& to)
 void Release(QWidget* target, const QPoint& at)
 {
     SendMouse(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+QPushButton* Button(const QWidget* parent, const QString& name)
+{
+    return parent->findChild<QPushButton*>(name);
 }
 
 QString StyleValue(const QWidget* widget, const char* property)

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+class QPushButton;
 class QWidget;
 
 namespace SidebarTest
@@ -25,6 +26,10 @@ using Zarvo::Orb::Module::Launcher::UI::Sidebar;
 
 // Puts the test style sheet (panel sizes, small buttons) on the application.
 void UseSidebarStyleSheet();
+
+// The style sheet, and the run's first settings holder spent: it turns a stored Hidden back into
+// the last visible state, and every test should see the stored state as it is.
+void PrepareSidebarSuite();
 
 // Full settings key of one of the panel's values.
 std::string Key(const std::string& name);
@@ -41,6 +46,8 @@ struct Services
     std::shared_ptr<Zarvo::Orb::UI::ActionsController::ActionsController> actions;
 
     std::unique_ptr<Sidebar> MakeSidebar() const;
+    // Maximized with these main features and exposed; null when it never was.
+    std::unique_ptr<Sidebar> ShownPanel(const std::vector<std::shared_ptr<IFeature>>& mainFeatures = {}) const;
 
     void StorePosition(const QPoint& position) const;
     QPoint StoredPosition() const;
@@ -62,6 +69,8 @@ void SendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos, Qt::
 // Press at `from`, move to `to` in one step; the button stays down.
 void PressAndMove(QWidget* target, const QPoint& from, const QPoint& to);
 void Release(QWidget* target, const QPoint& at);
+
+QPushButton* Button(const QWidget* parent, const QString& name);
 
 // The value of the "Edge" or "State" dynamic property.
 QString StyleValue(const QWidget* widget, const char* property);

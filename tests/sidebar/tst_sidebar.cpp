@@ -38,11 +38,6 @@ QList<QWidget*> WholeTree(QWidget* panel)
     return QList<QWidget*>{panel} + panel->findChildren<QWidget*>();
 }
 
-QPushButton* Button(const QWidget* panel, const char* name)
-{
-    return panel->findChild<QPushButton*>(QLatin1String(name));
-}
-
 // Under the style sheet's style, which hands every polish of a widget down to it.
 class PolishCounter : public QProxyStyle
 {
@@ -68,11 +63,7 @@ private slots:
         qRegisterMetaType<Sidebar::CloseReason>();
         polishes = new PolishCounter;
         QApplication::setStyle(polishes);
-        UseSidebarStyleSheet();
-        // The first settings holder of a run turns a stored Hidden back into the last visible
-        // state; spend that here so every test sees the stored state as it is.
-        Services services;
-        services.MakeSidebar();
+        PrepareSidebarSuite();
     }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
@@ -135,10 +126,8 @@ private slots:
         Services services;
         services.settings->SetInt(Key("sidebar_screen_edge"), edge);
         services.StorePosition(position);
-        auto panel = services.MakeSidebar();
-        panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
-        panel->SetUiState(SidebarUiState::Maximized);
-        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        auto panel = services.ShownPanel({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        QVERIFY(panel);
 
         QCOMPARE(panel->geometry(), geometry);
         for (QWidget* widget : WholeTree(panel.get()))
@@ -392,9 +381,8 @@ private slots:
         Services services;
         QAction* preferences = services.actions->GetActionById(QStringLiteral("ActionPreferences"));
         preferences->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-        auto panel = services.MakeSidebar();
-        panel->SetUiState(SidebarUiState::Maximized);
-        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        auto panel = services.ShownPanel();
+        QVERIFY(panel);
         QSignalSpy requests(panel.get(), &Sidebar::CloseRequest);
         QSignalSpy triggered(services.actions.get(),
                              &Zarvo::Orb::UI::ActionsController::ActionsController::ActionTriggered);

@@ -21,18 +21,6 @@ namespace
 const QPoint kGrab(760, 300);
 const QPoint kGrabOffset(24, 150);
 
-std::unique_ptr<Sidebar> ShownPanel(const Services& services,
-                                    const std::vector<std::shared_ptr<IFeature>>& mainFeatures = {})
-{
-    auto panel = services.MakeSidebar();
-    panel->SetMainFeatures(mainFeatures);
-    panel->SetUiState(SidebarUiState::Maximized);
-    if (!QTest::qWaitForWindowExposed(panel.get()))
-    {
-        return nullptr;
-    }
-    return panel;
-}
 } // namespace
 
 class tst_SidebarDocking : public QObject
@@ -40,12 +28,7 @@ class tst_SidebarDocking : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        UseSidebarStyleSheet();
-        Services services;
-        services.MakeSidebar();
-    }
+    void initTestCase() { PrepareSidebarSuite(); }
     void cleanup()
     {
         DockPositionInfo::SetSimulatedDock(std::nullopt);
@@ -105,7 +88,7 @@ private slots:
         QFETCH(bool, moves);
 
         Services services;
-        auto panel = ShownPanel(services);
+        auto panel = services.ShownPanel();
         QVERIFY(panel);
         const QPoint start = panel->pos();
 
@@ -145,7 +128,7 @@ private slots:
         qApp->setStyleSheet(sheet + QStringLiteral("#Sidebar QPushButton { min-width: 16px; max-width: 16px;"
                                                    " min-height: 16px; max-height: 16px; }"));
         Services services;
-        auto panel = ShownPanel(services, {MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        auto panel = services.ShownPanel({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
         QVERIFY(panel);
 
         PressAndMove(panel.get(), kGrab, dropAt + kGrabOffset);
@@ -162,7 +145,7 @@ private slots:
     {
         Services services;
         const auto capturing = MakeFeature("capturing");
-        auto panel = ShownPanel(services, {capturing.feature});
+        auto panel = services.ShownPanel({capturing.feature});
         QVERIFY(panel);
         auto* button = panel->findChild<QPushButton*>(QStringLiteral("capturingFeatureButton"));
         QTest::mouseClick(button, Qt::LeftButton);
@@ -193,7 +176,7 @@ private slots:
     {
         QFETCH(QString, ending);
         Services services;
-        auto panel = ShownPanel(services);
+        auto panel = services.ShownPanel();
         QVERIFY(panel);
         const QPoint dropAt(100, 200);
         const QRect snapped(0, 200, 64, 300);
@@ -241,7 +224,7 @@ private slots:
     void hoverFollowsMouseAfterClick()
     {
         Services services;
-        auto panel = ShownPanel(services, {MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        auto panel = services.ShownPanel({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
         QVERIFY(panel);
         auto* screenshot = panel->findChild<QPushButton*>(QStringLiteral("screenshottingFeatureButton"));
         auto* capturing = panel->findChild<QPushButton*>(QStringLiteral("capturingFeatureButton"));
@@ -267,7 +250,7 @@ private slots:
     void dragDuringStateAnimationWinsOverIt()
     {
         Services services;
-        auto panel = ShownPanel(services);
+        auto panel = services.ShownPanel();
         QVERIFY(panel);
         auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
         panel->SetUiState(SidebarUiState::Compacted);
@@ -319,7 +302,7 @@ private slots:
     void expandDuringCompactAnimation()
     {
         Services services;
-        auto panel = ShownPanel(services);
+        auto panel = services.ShownPanel();
         QVERIFY(panel);
         auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
 

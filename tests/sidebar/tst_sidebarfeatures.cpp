@@ -62,14 +62,9 @@ void OnNextDialog(std::function<void(SidebarCustomizationDialog*)> act)
                        });
 }
 
-QPushButton* Find(const QWidget* parent, const QString& name)
-{
-    return parent->findChild<QPushButton*>(name);
-}
-
 QPushButton* CardButton(const QWidget* dialog, const QString& id)
 {
-    return Find(dialog, id + QStringLiteral("FeatureButton"));
+    return Button(dialog, id + QStringLiteral("FeatureButton"));
 }
 } // namespace
 
@@ -78,12 +73,7 @@ class tst_SidebarFeatures : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        UseSidebarStyleSheet();
-        Services services;
-        services.MakeSidebar();
-    }
+    void initTestCase() { PrepareSidebarSuite(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
     void buttonsCarryIdsAndHotkeyTooltips()
@@ -149,7 +139,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&other));
         const auto hideTip = qScopeGuard([] { QToolTip::hideText(); });
 
-        QPushButton* button = Find(panel.get(), QStringLiteral("capturingFeatureButton"));
+        QPushButton* button = Button(panel.get(), QStringLiteral("capturingFeatureButton"));
         QCOMPARE(button->toolTip(), QStringLiteral("Rec (%1)").arg(hotkey));
         // From elsewhere: a move to where the cursor already is sends nothing.
         QTest::mouseMove(&other);
@@ -201,7 +191,7 @@ private slots:
         panel->SetMainFeatures({untitled, catalogue.capturing.feature});
         panel->SetAdditionalFeatures(catalogue.Additional());
 
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Find(panel.get(), button));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Button(panel.get(), button));
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), name);
         if (!description.isEmpty())
@@ -209,7 +199,7 @@ private slots:
             QCOMPARE(accessible->text(QAccessible::Description), description);
         }
         panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("Alt+<b>X</b>"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(Find(panel.get(), QStringLiteral("capturingFeatureButton")))
+        QCOMPARE(QAccessible::queryAccessibleInterface(Button(panel.get(), QStringLiteral("capturingFeatureButton")))
                      ->text(QAccessible::Description),
                  QStringLiteral("Rec (Alt+<b>X</b>)"));
     }
@@ -246,7 +236,7 @@ private slots:
                  QStringList({"plusButton", "webcamCapturingFeatureButton", "audioCapturingFeatureButton"}));
         QCOMPARE(stack->currentWidget()->objectName(),
                  shown ? QStringLiteral("audioCapturingFeatureButton") : QStringLiteral("plusButton"));
-        QCOMPARE(!Find(panel.get(), QStringLiteral("triangleButton"))->isHidden(), shown);
+        QCOMPARE(!Button(panel.get(), QStringLiteral("triangleButton"))->isHidden(), shown);
 
         // What the slot shows is what the next save stores; plus stores nothing.
         panel.reset();
@@ -293,8 +283,8 @@ private slots:
         auto panel = services.MakeSidebar();
         panel->SetAdditionalFeatures(catalogue.Additional());
         auto* stack = panel->findChild<QStackedWidget*>(QStringLiteral("additionalFeatureStack"));
-        QPushButton* triangle = Find(panel.get(), QStringLiteral("triangleButton"));
-        QPushButton* plus = Find(panel.get(), QStringLiteral("plusButton"));
+        QPushButton* triangle = Button(panel.get(), QStringLiteral("triangleButton"));
+        QPushButton* plus = Button(panel.get(), QStringLiteral("plusButton"));
         QStringList sequence;
         connect(panel.get(), &Sidebar::BeforeDialogShow, this, [&] { sequence << "before"; });
         connect(panel.get(), &Sidebar::AfterDialogShow, this, [&] { sequence << "after"; });
