@@ -88,6 +88,11 @@ class tst_DemoUnits : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(temp.isValid());
+        QVERIFY2(module.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(module.Error()));
+    }
     void init() { Zarvo::Host::CallRecord::Clear(); }
     void cleanup()
     {
@@ -117,6 +122,8 @@ private slots:
 
 private:
     QTemporaryDir temp;
+    // The launcher's own library, loaded once.
+    ModuleLibrary module;
 };
 
 void tst_DemoUnits::parsesOptions_data()
@@ -269,8 +276,6 @@ void tst_DemoUnits::loadsModuleLibrary()
 
 void tst_DemoUnits::registersLauncherFromLibrary()
 {
-    ModuleLibrary library;
-    QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
     const std::string name = typeid(Zarvo::Orb::Module::Launcher::IModule).name();
 
     Hypodermic::ContainerBuilder empty;
@@ -279,7 +284,7 @@ void tst_DemoUnits::registersLauncherFromLibrary()
     // Registered under the launcher's name: resolving it now tries to build the launcher,
     // which needs host services this container does not have (which error says so is the container's).
     Hypodermic::ContainerBuilder builder;
-    library.Register(builder);
+    module.Register(builder);
     QVERIFY_EXCEPTION_THROWN(builder.build()->resolveNamed<Zarvo::Orb::Module::IModule>(name), std::exception);
 }
 
@@ -326,10 +331,8 @@ void tst_DemoUnits::takesScreenshots()
 
     const QString folder = temp.filePath(QStringLiteral("screens"));
     QVERIFY(QDir().mkpath(folder));
-    ModuleLibrary library;
-    QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
     DemoHost host(temp.filePath(QStringLiteral("screens.ini")), folder);
-    QCOMPARE(host.Start(library), QString());
+    QCOMPARE(host.Start(module), QString());
     host.Activate(false);
     QWidget* panel = host.Panel();
     QTRY_VERIFY(panel->isVisible());
@@ -458,10 +461,8 @@ void tst_DemoUnits::editsHotkeys()
     QFETCH(QString, stored);
     QFETCH(QString, refusedFor);
 
-    ModuleLibrary library;
-    QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
     DemoHost host(temp.filePath(QStringLiteral("edit-%1.ini").arg(QTest::currentDataTag())), temp.path());
-    QCOMPARE(host.Start(library), QString());
+    QCOMPARE(host.Start(module), QString());
     Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
     {
         ControlWindow controls(host, languages);
@@ -483,10 +484,8 @@ void tst_DemoUnits::editsHotkeys()
 
 void tst_DemoUnits::controlWindowFollowsHost()
 {
-    ModuleLibrary library;
-    QVERIFY2(library.Load(QStringLiteral(ORB_TEST_MODULE_LIBRARY)), qPrintable(library.Error()));
     DemoHost host(temp.filePath(QStringLiteral("controls.ini")), temp.path());
-    QCOMPARE(host.Start(library), QString());
+    QCOMPARE(host.Start(module), QString());
     Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
     {
         ControlWindow controls(host, languages);
