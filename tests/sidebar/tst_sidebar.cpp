@@ -158,10 +158,8 @@ private slots:
         QTest::addColumn<QString>("edgeText");
         QTest::addColumn<QString>("stateText");
 
-        QTest::newRow("edge") << true << QRect(0, 150, 64, 300) << "Left"
-                              << "Maximized";
-        QTest::newRow("state") << false << QRect(784, 150, 16, 120) << "Right"
-                               << "Compacted";
+        QTest::newRow("edge") << true << QRect(0, 150, 64, 300) << QString("Left") << QString("Maximized");
+        QTest::newRow("state") << false << QRect(784, 150, 16, 120) << QString("Right") << QString("Compacted");
     }
     void styleChangeRepolishesEachWidgetOnce()
     {
@@ -218,19 +216,16 @@ private slots:
         {
             services.settings->SetInt(Key("sidebar_screen_edge"), edge);
             services.StorePosition(at);
-            auto panel = services.MakeSidebar();
-            panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
-            panel->SetUiState(SidebarUiState::Maximized);
-            return panel;
+            return services.ShownPanel({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
         };
         Services rightServices;
         auto dragged = shown(rightServices, 3, QPoint(736, 150));
-        QVERIFY(QTest::qWaitForWindowExposed(dragged.get()));
+        QVERIFY(dragged);
         PressAndMove(dragged.get(), QPoint(760, 300), QPoint(100, 300));
         Release(dragged.get(), QPoint(100, 300));
         Services leftServices;
         auto made = shown(leftServices, 1, dragged->pos());
-        QVERIFY(QTest::qWaitForWindowExposed(made.get()));
+        QVERIFY(made);
 
         QCOMPARE(dragged->geometry(), made->geometry());
         for (QWidget* widget : WholeTree(made.get()))
