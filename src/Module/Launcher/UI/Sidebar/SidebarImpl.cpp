@@ -146,15 +146,15 @@ void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureT
         ui->additionalFeatureStack->addWidget(button);
     }
 
-    if (hotkeysById.count(id) != 0)
+    if (const auto hotkey = hotkeysById.find(id); hotkey != hotkeysById.end())
     {
-        auto updateTooltipWithHotkey = [this, button, feature]
+        // Entries are never erased, so the text can be read in place on every update.
+        const QString* hotkeyText = &hotkey->second;
+        auto updateTooltipWithHotkey = [button, feature, hotkeyText]
         {
             const QString text = feature->GetText(FeatureTextRole::Tooltip)();
-            const auto hotkey = hotkeysById.find(feature->GetId());
-            const QString hotkeyText = hotkey != hotkeysById.end() ? hotkey->second : QString();
             // One pass: a "%1" in the text or the hotkey stays as it is.
-            button->setToolTip(QStringLiteral("%1 (%2)").arg(text, hotkeyText));
+            button->setToolTip(QStringLiteral("%1 (%2)").arg(text, *hotkeyText));
             // A hotkey change leaves the name as it was; each set notifies screen readers.
             const QString name = AccessibleFeatureName(*feature, text);
             if (button->accessibleName() != name)
