@@ -143,8 +143,6 @@ void Sidebar::Impl::RestoreFromSettings()
     const QPoint storedPosition = settings.ReadPosition();
     QScreen* screen = QGuiApplication::screenAt(storedPosition);
 
-    // Without a stored place on a screen, the default placement below decides edge and size;
-    // docking here first would only restyle the panel for an edge it then leaves.
     if (screen)
     {
         // A hidden panel takes the size it will be shown in, so that the edge found from its
@@ -153,14 +151,12 @@ void Sidebar::Impl::RestoreFromSettings()
         const ScreenEdge edge = screenEdge != None ? screenEdge : GetNearestScreenEdge();
         ApplyGeometry(edge, shapeState, false);
         ui->ApplySidebarStyles(edge, shapeState);
-    }
-
-    if (screen)
-    {
         q->move(storedPosition);
     }
     else
     {
+        // The default placement decides edge and size; docking first would only restyle the
+        // panel for an edge it then leaves.
         PlaceAtDefaultPosition();
     }
 
