@@ -165,13 +165,16 @@ public:
         resize(120, 80);
     }
 
+    // Draws the same shape at the other side, at the same size.
+    bool mirrored = false;
+
 protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setBrush(Qt::darkGray);
-        painter.drawRoundedRect(rect().adjusted(0, 0, -40, 0), 12, 12);
+        painter.drawRoundedRect(mirrored ? rect().adjusted(40, 0, 0, 0) : rect().adjusted(0, 0, -40, 0), 12, 12);
     }
 };
 } // namespace
@@ -406,6 +409,15 @@ private slots:
         QVERIFY(window.mask().contains(QPoint(40, 40)));
         QVERIFY(!window.mask().contains(QPoint(100, 40)));
         QVERIFY(!window.mask().contains(QPoint(0, 0)));
+
+        // As the panel does on the opposite edge: a new shape, no resize.
+        window.mirrored = true;
+        window.update();
+        QTRY_VERIFY(window.mask().contains(QPoint(100, 40)));
+        QVERIFY(!window.mask().contains(QPoint(10, 40)));
+        window.mirrored = false;
+        window.update();
+        QTRY_VERIFY(window.mask().contains(QPoint(10, 40)));
 
         {
             OtherClient compositor;

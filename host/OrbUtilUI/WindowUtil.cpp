@@ -154,7 +154,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == window && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        // A repaint may change the shape without a resize (the panel mirrors its layout when it
+        // moves to the opposite edge); the grab's own paints are no change.
+        const bool reshaped = event->type() == QEvent::Resize || event->type() == QEvent::Show ||
+                              (event->type() == QEvent::Paint && !grabbing);
+        if (watched == window && reshaped)
         {
             ScheduleUpdate();
         }
@@ -191,8 +195,18 @@ private:
                                {
                                    return;
                                }
-                               const QRegion opaque = GetOpaqueRegion(window->grab().toImage());
-                               if (!opaque.isEmpty())
+                               // In logical pixels, as the mask is, and past the current mask,
+                               // which a plain grab would clip the new shape to.
+                               QImage image(window->size(), QImage::Format_ARGB32_Premultiplied);
+                               image.fill(Qt::transparent);
+                               grabbing = true;
+                               window->render(&image, QPoint(), QRegion(),
+                                              QWidget::DrawWindowBackground | QWidget::DrawChildren |
+                                                  QWidget::IgnoreMask);
+                               grabbing = false;
+                               const QRegion opaque = GetOpaqueRegion(image);
+                               // An unchanged mask is left alone, so setting it asks for no repaint.
+                               if (!opaque.isEmpty() && opaque != window->mask())
                                {
                                    window->setMask(opaque);
                                }
@@ -201,6 +215,7 @@ private:
 
     QWidget* window;
     bool updatePending = false;
+    bool grabbing = false;
 };
 } // namespace
 
