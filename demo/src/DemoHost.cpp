@@ -13,6 +13,7 @@
 #include "OrbUserSettings/HotkeySettings.h"
 #include "OrbUtilUI/CaptureTrayIcon.h"
 #include "OrbUtilUI/MainMenuBar.h"
+#include "OrbUtilUI/WindowUtil.h"
 #include "StandIns/HostRegistration.h"
 #include "StandIns/PresetStorage.h"
 #include "StandIns/StandIns.h"
@@ -165,6 +166,7 @@ QString DemoHost::Start(const ModuleLibrary& library)
                 });
     }
     qApp->installEventFilter(this);
+    Orb::UI::Util::MaskTranslucentWindows();
     return QString();
 }
 

@@ -428,6 +428,18 @@ private slots:
         QTRY_VERIFY(!window.mask().isEmpty());
     }
 
+    // The customization dialog, for one, never attaches the helper itself.
+    void hostMasksEveryTranslucentWindow()
+    {
+        Zarvo::Orb::UI::Util::MaskTranslucentWindows();
+        RoundedWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_VERIFY(window.mask().contains(QPoint(40, 40)));
+        QVERIFY(!window.mask().contains(QPoint(100, 40)));
+        QCOMPARE(window.findChildren<QObject*>(QStringLiteral("AutoMaskHelper")).size(), 1);
+    }
+
 private:
     QTemporaryDir temp;
     ModuleLibrary library;

@@ -149,6 +149,11 @@ public:
         {
             connect(watcher, &CompositingWatcher::Changed, this, &AutoMaskHelper::Follow);
         }
+        // Attached while the window is being shown: that Show passed before the filter.
+        if (window->isVisible())
+        {
+            ScheduleUpdate();
+        }
     }
 
 protected:
@@ -217,6 +222,34 @@ private:
     bool updatePending = false;
     bool grabbing = false;
 };
+
+// Gives every translucent top-level window of the application the mask helper when it is
+// first shown, also those whose code never asked for one.
+class TranslucentWindowWatcher : public QObject
+{
+public:
+    explicit TranslucentWindowWatcher(QObject* parent)
+        : QObject(parent)
+    {
+        setObjectName(QStringLiteral("TranslucentWindowWatcher"));
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType())
+        {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow() && widget->testAttribute(Qt::WA_TranslucentBackground) &&
+                !widget->findChild<QObject*>(QStringLiteral("AutoMaskHelper"), Qt::FindDirectChildrenOnly))
+            {
+                new AutoMaskHelper(widget);
+            }
+        }
+        return false;
+    }
+};
 } // namespace
 
 QScreen* GetWindowScreen(const QWidget* widget)
@@ -240,6 +273,15 @@ void FixWindowOffscreenJumps(QWidget* window)
 {
     Record("FixWindowOffscreenJumps", window);
     new OffscreenGuard(window);
+}
+
+void MaskTranslucentWindows()
+{
+    static QPointer<TranslucentWindowWatcher> watcher;
+    if (!watcher)
+    {
+        watcher = new TranslucentWindowWatcher(QCoreApplication::instance());
+    }
 }
 
 void AttachAutoMaskHelper(QWidget* window)

@@ -26,6 +26,10 @@ void FixWindowOffscreenJumps(QWidget* window);
 // composite translucent windows; elsewhere the window is left as it is.
 void AttachAutoMaskHelper(QWidget* window);
 
+// For the host application: every translucent top-level window gets that mask when it is first
+// shown, also one whose code never attached it.
+void MaskTranslucentWindows();
+
 // The region of the image's pixels that are not fully transparent.
 QRegion GetOpaqueRegion(const QImage& image);
 
