@@ -12,7 +12,6 @@
 #include "Module/Launcher/LauncherFeatures.h"
 #include "Module/Launcher/LoggedCall.h"
 #include "Module/Launcher/NotNull.h"
-#include "Module/Launcher/UI/DoneWindow.h"
 #include "Module/Launcher/UI/FeatureRequestWindow.h"
 #include "Module/Launcher/UI/LauncherDockMenu.h"
 #include "Module/Launcher/UI/LauncherMenuBar.h"
@@ -36,7 +35,6 @@
 #include "OrbUtilUI/CaptureTrayIconBlocker.h"
 #include "OrbUtilUI/MainMenuBar.h"
 #include "OrbUtilUI/WindowUtil.h"
-#include "ZQtUtil/ZQtUtil.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -296,17 +294,8 @@ public:
         globalHotkeyGuard->Lock();
         const auto unlock = UnlockGuard();
 
-        // Declared after the guards, so the windows are gone before hotkeys and tray come back.
-        UI::FeatureRequestWindow requestWindow(sidebar.get());
-        requestWindow.move(Zarvo::Util::GetWidgetPosOnCurrentScreenCenter(requestWindow));
-        if (requestWindow.exec() != QDialog::Accepted)
-            return;
-        const QString text = requestWindow.GetText();
-        if (text.isEmpty())
-            return;
-        feedbackController->SendFeedback(text, QStringLiteral("RequestFeatureFromSidebar"));
-        UI::DoneWindow doneWindow(&requestWindow);
-        doneWindow.exec();
+        UI::RequestFeature(sidebar.get(), [this](const QString& text)
+                           { feedbackController->SendFeedback(text, QStringLiteral("RequestFeatureFromSidebar")); });
     }
 
     void Activate(const ActivationContext& context)

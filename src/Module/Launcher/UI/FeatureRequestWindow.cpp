@@ -1,10 +1,12 @@
 #include "Module/Launcher/UI/FeatureRequestWindow.h"
 
 #include "Module/Launcher/Tr.h"
+#include "Module/Launcher/UI/DoneWindow.h"
 #include "Module/Launcher/UI/FramelessDialogSetup.h"
 #include "Module/Launcher/UI/LineHeightParagraph.h"
 #include "Module/Launcher/UI/WidgetKit.h"
 #include "OrbUtilUI/WindowUtil.h"
+#include "ZQtUtil/ZQtUtil.h"
 #include "ZarvoWidget/ZBoxLayout.h"
 #include "ZarvoWidget/ZFrame.h"
 
@@ -120,5 +122,19 @@ void FeatureRequestWindow::SetTexts()
                                                "now what do you want from this button?")));
     d->sendButton->setText(FeatureRequestWindowTr::tr("Send"));
     d->featureRequestTextEdit->setPlaceholderText(FeatureRequestWindowTr::tr("What do you miss?!"));
+}
+
+void RequestFeature(QWidget* parent, const std::function<void(const QString& text)>& send)
+{
+    FeatureRequestWindow requestWindow(parent);
+    requestWindow.move(Zarvo::Util::GetWidgetPosOnCurrentScreenCenter(requestWindow));
+    if (requestWindow.exec() != QDialog::Accepted)
+        return;
+    const QString text = requestWindow.GetText();
+    if (text.isEmpty())
+        return;
+    send(text);
+    DoneWindow doneWindow(&requestWindow);
+    doneWindow.exec();
 }
 } // namespace Zarvo::Orb::Module::Launcher::UI

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 namespace Zarvo::Orb::Module::Launcher::UI
@@ -34,4 +35,8 @@ private:
     class Impl;
     std::unique_ptr<Impl> d;
 };
+
+// Asks for a request, centred on the screen of parent; a sent, non-empty request goes to send
+// and is followed by the thank-you window. Returns once every window is closed.
+void RequestFeature(QWidget* parent, const std::function<void(const QString& text)>& send);
 } // namespace Zarvo::Orb::Module::Launcher::UI
