@@ -148,17 +148,12 @@ void Sidebar::SetAdditionalFeatures(const std::vector<std::shared_ptr<IFeature>>
 
 void Sidebar::SetFeatureHotkeyById(const QString& featureId, const QString& hotkeyText)
 {
-    const auto [entry, first] = d->hotkeysById.try_emplace(featureId, hotkeyText);
-    if (first)
-    {
-        return;
-    }
-    entry->second = hotkeyText;
+    const auto [entry, first] = d->hotkeysById.try_emplace(featureId);
+    entry->second.text = hotkeyText;
     // Only this feature's tooltip shows the changed text.
-    const auto updater = d->hotkeyTooltipUpdaters.find(featureId);
-    if (updater != d->hotkeyTooltipUpdaters.end())
+    if (!first && entry->second.tooltip.update)
     {
-        updater->second.update();
+        entry->second.tooltip.update();
     }
 }
 

@@ -102,9 +102,12 @@ void Sidebar::Impl::RetranslateUi()
     {
         updater.update();
     }
-    for (const auto& [id, updater] : hotkeyTooltipUpdaters)
+    for (const auto& [id, hotkey] : hotkeysById)
     {
-        updater.update();
+        if (hotkey.tooltip.update)
+        {
+            hotkey.tooltip.update();
+        }
     }
     ui->RetranslateUiTexts();
     customizationManager->CustomizeWidget(q);
@@ -149,7 +152,7 @@ void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureT
     if (const auto hotkey = hotkeysById.find(id); hotkey != hotkeysById.end())
     {
         // Entries are never erased, so the text can be read in place on every update.
-        const QString* hotkeyText = &hotkey->second;
+        const QString* hotkeyText = &hotkey->second.text;
         auto updateTooltipWithHotkey = [button, feature, hotkeyText]
         {
             const QString text = feature->GetText(FeatureTextRole::Tooltip)();
@@ -164,7 +167,7 @@ void Sidebar::Impl::AddFeatureButton(std::shared_ptr<IFeature> feature, FeatureT
             button->setAccessibleDescription(button->toolTip());
         };
         updateTooltipWithHotkey();
-        hotkeyTooltipUpdaters[id] = TooltipUpdater{button, updateTooltipWithHotkey};
+        hotkey->second.tooltip = TooltipUpdater{button, updateTooltipWithHotkey};
     }
     else
     {
@@ -187,9 +190,12 @@ void Sidebar::Impl::DropTooltipUpdaters(const std::vector<QPushButton*>& buttons
     };
     plainTooltipUpdaters.erase(std::remove_if(plainTooltipUpdaters.begin(), plainTooltipUpdaters.end(), replaced),
                                plainTooltipUpdaters.end());
-    for (auto it = hotkeyTooltipUpdaters.begin(); it != hotkeyTooltipUpdaters.end();)
+    for (auto& [id, hotkey] : hotkeysById)
     {
-        it = replaced(it->second) ? hotkeyTooltipUpdaters.erase(it) : std::next(it);
+        if (replaced(hotkey.tooltip))
+        {
+            hotkey.tooltip = {};
+        }
     }
 }
 

@@ -50,6 +50,13 @@ struct TooltipUpdater
     QPushButton* button = nullptr;
     std::function<void()> update;
 };
+
+// A feature's hotkey text and, while its button exists, the tooltip showing it.
+struct FeatureHotkey
+{
+    QString text;
+    TooltipUpdater tooltip;
+};
 } // namespace SidebarDetail
 
 class Q_DECL_HIDDEN Sidebar::Impl
@@ -111,7 +118,6 @@ public:
     std::vector<std::shared_ptr<IFeature>> mainFeatures;
     std::vector<std::shared_ptr<IFeature>> additionalFeatures;
     std::vector<SidebarDetail::TooltipUpdater> plainTooltipUpdaters;
-    std::map<QString, QString> hotkeysById;
-    std::map<QString, SidebarDetail::TooltipUpdater> hotkeyTooltipUpdaters;
+    std::map<QString, SidebarDetail::FeatureHotkey> hotkeysById;
 };
 } // namespace Zarvo::Orb::Module::Launcher::UI
