@@ -1,23 +1,34 @@
 #pragma once
 
+#include "Module/Launcher/FeatureFactory.h"
+#include "Module/Launcher/UI/DoneWindow.h"
+#include "Module/Launcher/UI/FeatureRequestWindow.h"
+#include "Module/Launcher/UI/SidebarCustomizationDialog.h"
+#include "StandIns/StandIns.h"
+
 #include <QApplication>
 #include <QDialog>
+#include <QHash>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 
 #include <functional>
+#include <memory>
+#include <utility>
 
 namespace DialogTest
 {
-// Translates the texts of the given contexts to "[xx] " + source text while installed,
-// so a test sees which texts were looked up again after the language change.
+// Rewrites the texts of the module's dialogs while installed, by default to "[xx] " + source
+// text, so a test sees which texts were looked up again after the language change.
 class MarkingTranslator : public QTranslator
 {
 public:
-    explicit MarkingTranslator(const QStringList& contexts)
-        : contexts(contexts)
+    using Rewrite = std::function<QString(const QString&)>;
+    explicit MarkingTranslator(Rewrite rewrite = Mark)
+        : rewrite(std::move(rewrite))
     {
         QCoreApplication::installTranslator(this);
     }
@@ -28,27 +39,81 @@ public:
 
     QString translate(const char* context, const char* sourceText, const char* = nullptr, int = -1) const override
     {
-        return contexts.contains(QLatin1String(context)) ? Mark(QString::fromUtf8(sourceText)) : QString();
+        const bool ours =
+            qstrcmp(context, "SidebarCustomizationDialog") == 0 || qstrcmp(context, "FeatureRequestWindow") == 0;
+        return ours ? rewrite(QString::fromUtf8(sourceText)) : QString();
     }
 
     static QString Mark(const QString& text) { return QStringLiteral("[xx] ") + text; }
 
 private:
-    QStringList contexts;
+    Rewrite rewrite;
 };
 
-// Runs the dialog modally; `act` runs inside its loop once the dialog is the active modal
-// widget. A dialog still open after five seconds ends with -1 instead of hanging the test.
-inline int RunModal(QDialog& dialog, const std::function<void(QDialog&)>& act)
+// The module's dialogs by kind: "customization" (with the webcam and audio cards as the sidebar
+// opens it), "request" or "done".
+inline std::unique_ptr<QDialog> MakeDialog(const QString& kind)
 {
-    QTimer::singleShot(0, &dialog,
-                       [&dialog, act]
-                       {
-                           if (QApplication::activeModalWidget() == &dialog)
-                           {
-                               act(dialog);
-                           }
-                       });
+    using namespace Zarvo::Orb::Module::Launcher;
+    if (kind == QLatin1String("customization"))
+    {
+        auto dialog = std::make_unique<UI::SidebarCustomizationDialog>(
+            std::make_shared<Zarvo::Host::CustomizationManager>(), nullptr);
+        FeatureFactory factory(nullptr);
+        dialog->SetFeatures({factory.GetWebcamCapturingFeature(), factory.GetAudioCapturingFeature()});
+        return dialog;
+    }
+    if (kind == QLatin1String("request"))
+    {
+        return std::make_unique<UI::FeatureRequestWindow>(nullptr);
+    }
+    return std::make_unique<UI::DoneWindow>(nullptr);
+}
+
+// Plays the user's steps on the shown dialog: a key's name presses it where the focus is, a
+// child's object name clicks that child, anything else is typed. The focus is logged as "@name"
+// first and after each Tab and Backtab.
+inline void Play(QDialog& dialog, const QStringList& steps, QStringList& log)
+{
+    static const QHash<QString, Qt::Key> keys{{"Tab", Qt::Key_Tab},
+                                              {"Backtab", Qt::Key_Backtab},
+                                              {"Space", Qt::Key_Space},
+                                              {"Return", Qt::Key_Return},
+                                              {"Escape", Qt::Key_Escape}};
+    const auto logFocus = [&log]
+    {
+        QWidget* focus = QApplication::focusWidget();
+        log << QLatin1Char('@') + (focus ? focus->objectName() : QString());
+    };
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    logFocus();
+    for (const QString& step : steps)
+    {
+        QVERIFY2(dialog.isVisible(), qPrintable(QStringLiteral("closed before ") + step));
+        if (keys.contains(step))
+        {
+            QTest::keyClick(QApplication::focusWidget(), keys.value(step));
+            if (step.endsWith(QLatin1String("tab"), Qt::CaseInsensitive))
+            {
+                logFocus();
+            }
+        }
+        else if (auto* child = dialog.findChild<QWidget*>(step))
+        {
+            QTest::mouseClick(child, Qt::LeftButton);
+        }
+        else
+        {
+            QTest::keyClicks(QApplication::focusWidget(), step);
+        }
+    }
+}
+
+// Runs the dialog modally and plays the steps inside its loop. A dialog still open after five
+// seconds ends with -1 instead of hanging the test.
+inline int Run(QDialog& dialog, const QStringList& steps, QStringList& log)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, &steps, &log] { Play(dialog, steps, log); });
     QTimer::singleShot(5000, &dialog, [&dialog] { dialog.done(-1); });
     return dialog.exec();
 }

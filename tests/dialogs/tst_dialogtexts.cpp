@@ -1,11 +1,8 @@
 // Every text of the module's dialogs is shown whole, in each shipped language and in a pseudo
 // translation much longer than English, under the host look of the demo: labels wrap, and
 // cards and windows grow.
-#include "Module/Launcher/FeatureFactory.h"
-#include "Module/Launcher/UI/DoneWindow.h"
-#include "Module/Launcher/UI/FeatureRequestWindow.h"
-#include "Module/Launcher/UI/SidebarCustomizationDialog.h"
-#include "StandIns/StandIns.h"
+#include "DialogTestSupport.h"
+
 #include "ZarvoWidget/ZLabel.h"
 
 #include <QAbstractButton>
@@ -21,57 +18,22 @@
 #include <cmath>
 #include <memory>
 
-using Zarvo::Orb::Module::Launcher::FeatureFactory;
-using namespace Zarvo::Orb::Module::Launcher::UI;
-
 namespace
 {
-// Lengthens every word of the dialogs' texts by 60 %, leaving markup alone.
-class LongTranslator : public QTranslator
+// Lengthens every word by 60 %, leaving markup alone.
+QString Lengthen(const QString& source)
 {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* sourceText, const char* = nullptr, int = -1) const override
+    static const QRegularExpression words(QStringLiteral("<[^>]*>|([A-Za-z]+)"));
+    QString result = source;
+    int added = 0;
+    for (auto it = words.globalMatch(source); it.hasNext();)
     {
-        const QString name = QLatin1String(context);
-        if (name != QLatin1String("SidebarCustomizationDialog") && name != QLatin1String("FeatureRequestWindow"))
-        {
-            return QString();
-        }
-        static const QRegularExpression pieces(QStringLiteral("(<[^>]*>)|([A-Za-z]+)"));
-        QString result;
-        int done = 0;
-        const QString source = QString::fromUtf8(sourceText);
-        for (auto it = pieces.globalMatch(source); it.hasNext();)
-        {
-            const auto match = it.next();
-            result += source.mid(done, match.capturedStart() - done) + match.captured();
-            if (match.capturedLength(2) > 0)
-            {
-                const QString word = match.captured(2);
-                result += word.left(int(std::ceil(word.size() * 0.6))).toLower();
-            }
-            done = match.capturedEnd();
-        }
-        return result + source.mid(done);
+        const auto word = it.next();
+        const QString extra = word.captured(1).left(int(std::ceil(word.capturedLength(1) * 0.6))).toLower();
+        result.insert(word.capturedEnd() + added, extra);
+        added += extra.size();
     }
-};
-
-std::unique_ptr<QDialog> MakeDialog(const QString& kind)
-{
-    if (kind == QLatin1String("customization"))
-    {
-        auto dialog = std::make_unique<SidebarCustomizationDialog>(
-            std::make_shared<Zarvo::Host::CustomizationManager>(), nullptr);
-        FeatureFactory factory(nullptr);
-        dialog->SetFeatures({factory.GetWebcamCapturingFeature(), factory.GetAudioCapturingFeature()});
-        return dialog;
-    }
-    if (kind == QLatin1String("request"))
-    {
-        return std::make_unique<FeatureRequestWindow>(nullptr);
-    }
-    return std::make_unique<DoneWindow>(nullptr);
+    return result;
 }
 
 // The widget's name when its text is not shown whole.
@@ -117,18 +79,20 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QString, kind);
         QTranslator catalogue;
-        LongTranslator longer;
-        QTranslator* translator = &longer;
-        if (language != QLatin1String("long"))
+        std::unique_ptr<DialogTest::MarkingTranslator> longer;
+        if (language == QLatin1String("long"))
+        {
+            longer = std::make_unique<DialogTest::MarkingTranslator>(Lengthen);
+        }
+        else
         {
             QVERIFY(
                 catalogue.load(QStringLiteral("OrbModuleLauncher_") + language, QStringLiteral(ORB_TRANSLATIONS_DIR)));
-            translator = &catalogue;
+            QCoreApplication::installTranslator(&catalogue);
         }
-        QCoreApplication::installTranslator(translator);
-        const auto remove = qScopeGuard([translator] { QCoreApplication::removeTranslator(translator); });
+        const auto remove = qScopeGuard([&catalogue] { QCoreApplication::removeTranslator(&catalogue); });
 
-        const auto dialog = MakeDialog(kind);
+        const auto dialog = DialogTest::MakeDialog(kind);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().size().boundedTo(dialog->size()) ==

@@ -1,8 +1,6 @@
 #include "DialogTestSupport.h"
 
 #include "CallRecord/CallRecord.h"
-#include "Module/Launcher/UI/DoneWindow.h"
-#include "Module/Launcher/UI/FeatureRequestWindow.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -10,55 +8,36 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include <memory>
-
 using DialogTest::MarkingTranslator;
 using Zarvo::Host::CallRecord;
-using Zarvo::Orb::Module::Launcher::UI::DoneWindow;
 using Zarvo::Orb::Module::Launcher::UI::FeatureRequestWindow;
 
 namespace
 {
-enum class Window
+// Every text the window shows, in reading order; a text field contributes its placeholder.
+QStringList Texts(const QDialog& window)
 {
-    Request,
-    Done
-};
-
-std::unique_ptr<QDialog> Make(Window kind)
-{
-    if (kind == Window::Request)
+    QStringList texts;
+    for (const char* name :
+         {"headerLabel", "descriptionLabel", "featureRequestTextEdit", "sendButton", "confirmButton", "closeButton"})
     {
-        return std::make_unique<FeatureRequestWindow>(nullptr);
+        QWidget* child = window.findChild<QWidget*>(QLatin1String(name));
+        if (auto* label = qobject_cast<QLabel*>(child))
+        {
+            texts << label->text();
+        }
+        else if (auto* edit = qobject_cast<QTextEdit*>(child))
+        {
+            texts << edit->placeholderText();
+        }
+        else if (auto* button = qobject_cast<QAbstractButton*>(child))
+        {
+            texts << button->text();
+        }
     }
-    return std::make_unique<DoneWindow>(nullptr);
-}
-
-template <class Widget = QWidget> Widget* Child(const QWidget& window, const char* name)
-{
-    auto* child = window.findChild<Widget*>(QLatin1String(name));
-    if (!child)
-    {
-        qFatal("no child named %s", name);
-    }
-    return child;
-}
-
-QString Paragraph(int lineHeight, const QString& text)
-{
-    return QStringLiteral("<p style=\"line-height:%1%\">%2</p>").arg(lineHeight).arg(text);
-}
-
-const char kRequestDescription[] =
-    "You pressed some button which will work properly some day but for now what do you want from this button?";
-const char kThanks[] = "Thank you!<br>We appreciate your feedback.";
-
-QString Description(Window kind)
-{
-    return QLatin1String(kind == Window::Request ? kRequestDescription : kThanks);
+    return texts;
 }
 } // namespace
-Q_DECLARE_METATYPE(Window)
 
 class tst_FeatureRequestWindow : public QObject
 {
@@ -71,54 +50,70 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 
-    void bothWindows_data();
-    void builtTranslucentFrameless_data() { bothWindows_data(); }
-    void builtTranslucentFrameless();
+    void builtStyledAndRetranslated_data();
+    void builtStyledAndRetranslated();
     void sendFollowsTextLength_data();
     void sendFollowsTextLength();
-    void endings_data();
-    void endings();
-    void languageChangeRetranslates_data() { bothWindows_data(); }
-    void languageChangeRetranslates();
-    void keyboardWalksEveryControl_data();
-    void keyboardWalksEveryControl();
+    void userSteps_data();
+    void userSteps();
 };
 
-void tst_FeatureRequestWindow::bothWindows_data()
+void tst_FeatureRequestWindow::builtStyledAndRetranslated_data()
 {
-    QTest::addColumn<Window>("kind");
-    QTest::newRow("request") << Window::Request;
-    QTest::newRow("thank you") << Window::Done;
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("request") << "request";
+    QTest::newRow("thank you") << "done";
 }
 
-void tst_FeatureRequestWindow::builtTranslucentFrameless()
+void tst_FeatureRequestWindow::builtStyledAndRetranslated()
 {
-    QFETCH(Window, kind);
+    QFETCH(QString, kind);
     // The description is built after the style sheet's line height is in force.
     qApp->setStyleSheet(QStringLiteral("Zarvo--Orb--Module--Launcher--UI--FeatureRequestWindow,"
                                        "Zarvo--Orb--Module--Launcher--UI--DoneWindow { qproperty-lineHeight: 130; }"));
-    const auto window = Make(kind);
+    const auto window = DialogTest::MakeDialog(kind);
     QCOMPARE(window->windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
     QVERIFY(window->testAttribute(Qt::WA_TranslucentBackground));
     QCOMPARE(CallRecord::Calls(), (QStringList{"Util::AttachAutoMaskHelper()", "Util::FixWindowOffscreenJumps()"}));
-    QCOMPARE(Child<QLabel>(*window, "descriptionLabel")->text(), Paragraph(130, Description(kind)));
-    QVERIFY(Child<QPushButton>(*window, "closeButton")->text().isEmpty());
-    Child(*window, "closeButtonFrame");
-    if (kind == Window::Done)
+    QVERIFY(window->findChild<QWidget*>(QStringLiteral("closeButtonFrame")));
+    auto* request = qobject_cast<FeatureRequestWindow*>(window.get());
+    if (request)
     {
-        QCOMPARE(Child<QPushButton>(*window, "confirmButton")->text(), QStringLiteral("Close"));
-        return;
+        // The content column is filled in creation order.
+        QLayout* content = window->findChild<QWidget*>(QStringLiteral("contentFrame"))->layout();
+        QStringList order;
+        for (int i = 0; i < content->count(); ++i)
+        {
+            order << content->itemAt(i)->widget()->objectName();
+        }
+        QCOMPARE(order, (QStringList{"headerLabel", "descriptionLabel", "featureRequestTextEdit", "sendButtonFrame"}));
+        QTest::keyClicks(window->findChild<QTextEdit*>(), QStringLiteral("a timer"));
     }
-    QCOMPARE(Child<QLabel>(*window, "headerLabel")->text(), QStringLiteral("What do you WANT ?!"));
-    QVERIFY(!Child<QPushButton>(*window, "sendButton")->isEnabled());
-    // The content column is filled in creation order.
-    QLayout* content = Child(*window, "contentFrame")->layout();
-    QStringList order;
-    for (int i = 0; i < content->count(); ++i)
+
+    const auto shown = [request](const MarkingTranslator::Rewrite& tr)
     {
-        order << content->itemAt(i)->widget()->objectName();
+        const QString description = QStringLiteral("<p style=\"line-height:130%\">%1</p>")
+                                        .arg(tr(request ? "You pressed some button which will work properly some day "
+                                                          "but for now what do you want from this button?"
+                                                        : "Thank you!<br>We appreciate your feedback."));
+        return request ? QStringList{tr("What do you WANT ?!"), description, tr("What do you miss?!"), tr("Send"), ""}
+                       : QStringList{description, tr("Close"), ""};
+    };
+    const auto english = [](const QString& text)
+    {
+        return text;
+    };
+    QCOMPARE(Texts(*window), shown(english));
+    {
+        MarkingTranslator translator;
+        QTRY_COMPARE(Texts(*window), shown(MarkingTranslator::Mark));
     }
-    QCOMPARE(order, (QStringList{"headerLabel", "descriptionLabel", "featureRequestTextEdit", "sendButtonFrame"}));
+    QTRY_COMPARE(Texts(*window), shown(english));
+    if (request)
+    {
+        QCOMPARE(request->GetText(), QStringLiteral("a timer"));
+        QVERIFY(window->findChild<QPushButton*>(QStringLiteral("sendButton"))->isEnabled());
+    }
 }
 
 void tst_FeatureRequestWindow::sendFollowsTextLength_data()
@@ -141,125 +136,58 @@ void tst_FeatureRequestWindow::sendFollowsTextLength()
     QFETCH(QString, text);
     QFETCH(bool, enabled);
     FeatureRequestWindow window(nullptr);
-    auto* edit = Child<QTextEdit>(window, "featureRequestTextEdit");
+    auto* edit = window.findChild<QTextEdit*>();
     // Through a non-empty text first, so the empty row also sees a change.
     edit->setPlainText(QStringLiteral("seed"));
     edit->setPlainText(text);
-    QCOMPARE(Child<QPushButton>(window, "sendButton")->isEnabled(), enabled);
+    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("sendButton"))->isEnabled(), enabled);
     QCOMPARE(window.GetText(), text);
 }
 
-void tst_FeatureRequestWindow::endings_data()
+// Focus starts where the user acts; Tab visits every control and leaves the text field, where
+// Return is a line break and Escape still closes. Only Send and the thank-you's Close accept.
+void tst_FeatureRequestWindow::userSteps_data()
 {
-    QTest::addColumn<Window>("kind");
-    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("log");
     QTest::addColumn<int>("result");
-    QTest::newRow("send") << Window::Request << "sendButton" << int(QDialog::Accepted);
-    QTest::newRow("request close button") << Window::Request << "closeButton" << int(QDialog::Rejected);
-    QTest::newRow("request escape") << Window::Request << "escape" << int(QDialog::Rejected);
-    QTest::newRow("confirm") << Window::Done << "confirmButton" << int(QDialog::Accepted);
-    QTest::newRow("thank-you close button") << Window::Done << "closeButton" << int(QDialog::Rejected);
-    QTest::newRow("thank-you escape") << Window::Done << "escape" << int(QDialog::Rejected);
+    QTest::addColumn<QString>("text");
+
+    const QStringList inEdit{"@featureRequestTextEdit"};
+    const QStringList onConfirm{"@confirmButton"};
+    const int accepted = QDialog::Accepted;
+    const int rejected = QDialog::Rejected;
+    QTest::newRow("send") << "request" << QStringList{" more ", "Return", "sendButton"} << inEdit << accepted
+                          << " more \n";
+    QTest::newRow("request close button")
+        << "request" << QStringList{" more ", "closeButton"} << inEdit << rejected << " more ";
+    QTest::newRow("empty request") << "request" << QStringList{"sendButton", "Escape"} << inEdit << rejected << "";
+    QTest::newRow("request keyboard") << "request" << QStringList{"idea", "Tab", "Tab", "Tab", "Escape"}
+                                      << QStringList{"@featureRequestTextEdit", "@sendButton", "@closeButton",
+                                                     "@featureRequestTextEdit"}
+                                      << rejected << "idea";
+    QTest::newRow("confirm") << "done" << QStringList{"confirmButton"} << onConfirm << accepted << "";
+    QTest::newRow("thank-you close button") << "done" << QStringList{"closeButton"} << onConfirm << rejected << "";
+    QTest::newRow("thank-you keyboard") << "done" << QStringList{"Tab", "Tab", "Escape"}
+                                        << QStringList{"@confirmButton", "@closeButton", "@confirmButton"} << rejected
+                                        << "";
 }
 
-void tst_FeatureRequestWindow::endings()
+void tst_FeatureRequestWindow::userSteps()
 {
-    QFETCH(Window, kind);
-    QFETCH(QString, action);
+    QFETCH(QString, kind);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, log);
     QFETCH(int, result);
-    const auto window = Make(kind);
-    const int outcome =
-        DialogTest::RunModal(*window,
-                             [&action](QDialog& dialog)
-                             {
-                                 if (auto* edit = dialog.findChild<QTextEdit*>())
-                                 {
-                                     // Typed first, so Send can be pressed and Escape arrives where the user types.
-                                     edit->setFocus();
-                                     QTest::keyClicks(edit, QStringLiteral(" more "));
-                                     QTest::keyClick(edit, Qt::Key_Return);
-                                 }
-                                 if (action == QLatin1String("escape"))
-                                 {
-                                     QWidget* focus = dialog.focusWidget();
-                                     QTest::keyClick(focus ? focus : &dialog, Qt::Key_Escape);
-                                 }
-                                 else
-                                 {
-                                     QTest::mouseClick(dialog.findChild<QPushButton*>(action), Qt::LeftButton);
-                                 }
-                             });
-    QCOMPARE(outcome, result);
+    QFETCH(QString, text);
+    const auto window = DialogTest::MakeDialog(kind);
+    QStringList played;
+    QCOMPARE(DialogTest::Run(*window, steps, played), result);
+    QCOMPARE(played, log);
     if (auto* request = qobject_cast<FeatureRequestWindow*>(window.get()))
     {
-        QCOMPARE(request->GetText(), QStringLiteral(" more \n"));
-    }
-}
-
-void tst_FeatureRequestWindow::languageChangeRetranslates()
-{
-    QFETCH(Window, kind);
-    const auto window = Make(kind);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    auto* request = qobject_cast<FeatureRequestWindow*>(window.get());
-    if (request)
-    {
-        QTest::keyClicks(Child(*window, "featureRequestTextEdit"), QStringLiteral("a timer"));
-    }
-    auto* description = Child<QLabel>(*window, "descriptionLabel");
-    {
-        MarkingTranslator translator({QStringLiteral("FeatureRequestWindow")});
-        QTRY_COMPARE(description->text(), Paragraph(100, MarkingTranslator::Mark(Description(kind))));
-        if (request)
-        {
-            QCOMPARE(Child<QLabel>(*window, "headerLabel")->text(), MarkingTranslator::Mark("What do you WANT ?!"));
-            QCOMPARE(Child<QTextEdit>(*window, "featureRequestTextEdit")->placeholderText(),
-                     MarkingTranslator::Mark("What do you miss?!"));
-            QCOMPARE(Child<QPushButton>(*window, "sendButton")->text(), MarkingTranslator::Mark("Send"));
-            QCOMPARE(request->GetText(), QStringLiteral("a timer"));
-            QVERIFY(Child<QPushButton>(*window, "sendButton")->isEnabled());
-        }
-        else
-        {
-            QCOMPARE(Child<QPushButton>(*window, "confirmButton")->text(), MarkingTranslator::Mark("Close"));
-        }
-    }
-    QTRY_COMPARE(description->text(), Paragraph(100, Description(kind)));
-}
-
-// Focus starts where the user acts; Tab visits every control and leaves the text field.
-void tst_FeatureRequestWindow::keyboardWalksEveryControl_data()
-{
-    QTest::addColumn<Window>("kind");
-    QTest::addColumn<QStringList>("focusOrder");
-    QTest::newRow("request") << Window::Request
-                             << QStringList{"featureRequestTextEdit", "sendButton", "closeButton",
-                                            "featureRequestTextEdit"};
-    QTest::newRow("thank you") << Window::Done << QStringList{"confirmButton", "closeButton", "confirmButton"};
-}
-
-void tst_FeatureRequestWindow::keyboardWalksEveryControl()
-{
-    QFETCH(Window, kind);
-    QFETCH(QStringList, focusOrder);
-    const auto window = Make(kind);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    if (kind == Window::Request)
-    {
-        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("idea"));
-    }
-    QStringList visited{QApplication::focusWidget()->objectName()};
-    while (visited.size() < focusOrder.size())
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, focusOrder);
-    if (kind == Window::Request)
-    {
-        QCOMPARE(static_cast<FeatureRequestWindow*>(window.get())->GetText(), QStringLiteral("idea"));
+        QCOMPARE(request->GetText(), text);
     }
 }
 

@@ -1,73 +1,85 @@
 #include "DialogTestSupport.h"
 
 #include "CallRecord/CallRecord.h"
-#include "Module/Launcher/FeatureFactory.h"
-#include "Module/Launcher/IFeature.h"
 #include "Module/Launcher/UI/ButtonWithCenteredLabels.h"
-#include "Module/Launcher/UI/SidebarCustomizationDialog.h"
-#include "StandIns/StandIns.h"
 #include "ZarvoWidget/ZLabel.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLayout>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <stdexcept>
 
+using DialogTest::MarkingTranslator;
 using Zarvo::Host::CallRecord;
-using Zarvo::Orb::Module::Launcher::FeatureFactory;
-using Zarvo::Orb::Module::Launcher::IFeature;
-using Zarvo::Orb::Module::Launcher::UI::ButtonWithCenteredLabels;
 using Zarvo::Orb::Module::Launcher::UI::SidebarCustomizationDialog;
 
 namespace
 {
 const QString kWebcam = QStringLiteral("webcamCapturing");
 const QString kAudio = QStringLiteral("audioCapturing");
+const char kHeader[] = "Select a feature to add to the control panel<br>for quick access";
 
-std::vector<std::shared_ptr<IFeature>> AdditionalFeatures()
-{
-    FeatureFactory factory(nullptr);
-    return {factory.GetWebcamCapturingFeature(), factory.GetAudioCapturingFeature()};
-}
-
-// A dialog as the sidebar opens it: the additional features, then the current one.
+// A dialog as the sidebar opens it, logging what it tells the sidebar: "select:<id>",
+// "clear:<id>", "more", "showed" and "hided".
 struct DialogWithCards
 {
     explicit DialogWithCards(const QString& selected = QString())
-        : dialog(std::make_shared<Zarvo::Host::CustomizationManager>(), nullptr)
     {
-        dialog.SetFeatures(AdditionalFeatures());
         dialog.SelectFeature(selected);
-        // Every user-visible signal, in order, as "select:<id>" or "clear:<id>".
+        const auto logs = [this](const char* entry)
+        {
+            return [this, entry]
+            {
+                log << QLatin1String(entry);
+            };
+        };
         QObject::connect(&dialog, &SidebarCustomizationDialog::FeatureSelectRequested, &dialog,
-                         [this](const QString& id) { signalLog << QStringLiteral("select:") + id; });
+                         [this](const QString& id) { log << QStringLiteral("select:") + id; });
         QObject::connect(&dialog, &SidebarCustomizationDialog::FeatureClearRequested, &dialog,
-                         [this](const QString& id) { signalLog << QStringLiteral("clear:") + id; });
+                         [this](const QString& id) { log << QStringLiteral("clear:") + id; });
+        QObject::connect(&dialog, &SidebarCustomizationDialog::NewFeatureRequested, &dialog, logs("more"));
+        QObject::connect(&dialog, &SidebarCustomizationDialog::Showed, &dialog, logs("showed"));
+        QObject::connect(&dialog, &SidebarCustomizationDialog::Hided, &dialog, logs("hided"));
     }
 
-    ButtonWithCenteredLabels* Button(const QString& id) const
-    {
-        return dialog.findChild<ButtonWithCenteredLabels*>(id + QStringLiteral("FeatureButton"));
-    }
-    QString Label(const QString& name) const { return dialog.findChild<QLabel*>(name)->text(); }
+    QWidget* Child(const QString& name) const { return dialog.findChild<QWidget*>(name); }
     // Each card's button text, webcam first, marked with "*" when the button is checked.
     QStringList Cards() const
     {
         QStringList cards;
         for (const QString& id : {kWebcam, kAudio})
         {
-            cards << Button(id)->findChild<ZLabel*>(QStringLiteral("TextLabel"))->originalText() +
-                         (Button(id)->isChecked() ? QStringLiteral("*") : QString());
+            auto* button = static_cast<QAbstractButton*>(Child(id + QStringLiteral("FeatureButton")));
+            cards << button->findChild<ZLabel*>(QStringLiteral("TextLabel"))->originalText() +
+                         (button->isChecked() ? QStringLiteral("*") : QString());
         }
         return cards;
     }
+    // Every text shown or given to screen readers, in reading order.
+    QStringList Texts() const
+    {
+        const auto label = [this](const QString& name)
+        {
+            return dialog.findChild<QLabel*>(name)->text();
+        };
+        QStringList texts{label(QStringLiteral("headerLabel"))};
+        for (const QString& id : {kWebcam, kAudio})
+        {
+            texts << label(id + QStringLiteral("FeatureHeader")) << label(id + QStringLiteral("FeatureDescription"));
+            for (const char* part : {"FeatureButton", "FeatureFrame"})
+            {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Child(id + part));
+                texts << accessible->text(QAccessible::Name) << accessible->text(QAccessible::Description);
+            }
+        }
+        return texts << dialog.findChild<ZLabel*>(QStringLiteral("newFeatureLabel"))->originalText() << Cards();
+    }
 
-    SidebarCustomizationDialog dialog;
-    QStringList signalLog;
+    const std::unique_ptr<QDialog> owner = DialogTest::MakeDialog(QStringLiteral("customization"));
+    SidebarCustomizationDialog& dialog = static_cast<SidebarCustomizationDialog&>(*owner);
+    QStringList log;
 };
 } // namespace
 
@@ -82,54 +94,65 @@ private slots:
         QCOMPARE(QApplication::topLevelWidgets().size(), 0);
     }
 
-    void buildsFramelessWindowWithStyledNames();
+    void builtStyledAndRetranslated();
     void emptyFeatureListTouchesNothing();
-    void selectionSequences_data();
-    void selectionSequences();
-    void languageChangeRetranslatesEverything();
-    void moreFeaturesLinkAndPicture_data();
-    void moreFeaturesLinkAndPicture();
-    void closingEndsTheRun_data();
-    void closingEndsTheRun();
-    void keyboardReachesEveryControl_data();
-    void keyboardReachesEveryControl();
-    void cardsSpeakForThemselves();
+    void userSteps_data();
+    void userSteps();
 };
 
-void tst_SidebarCustomizationDialog::buildsFramelessWindowWithStyledNames()
+void tst_SidebarCustomizationDialog::builtStyledAndRetranslated()
 {
     // Texts are built after the style sheet's values are in force.
     qApp->setStyleSheet(QStringLiteral("#SidebarCustomizationDialog { qproperty-lineHeight: 130; "
                                        "qproperty-linkStyle: \"color: #ff8800;\"; }"));
-    DialogWithCards fixture;
-    const SidebarCustomizationDialog& dialog = fixture.dialog;
-    QCOMPARE(dialog.objectName(), QStringLiteral("SidebarCustomizationDialog"));
-    QCOMPARE(dialog.windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
-    QVERIFY(dialog.testAttribute(Qt::WA_TranslucentBackground));
+    DialogWithCards fixture(kAudio);
+    QCOMPARE(fixture.dialog.windowFlags(), Qt::Window | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+    QVERIFY(fixture.dialog.testAttribute(Qt::WA_TranslucentBackground));
     // The style sheet keys on these names.
-    for (const char* name :
-         {"centralFrame", "closeFrame", "closeButton", "headerLabel", "featuresFrame", "centeredFeaturesFrame",
-          "newFeatureFrame", "newFeaturePicture", "newFeatureLabel", "audioCapturingFeaturePicture",
-          "audioCapturingFeatureHeader", "audioCapturingFeatureDescription"})
+    for (const char* name : {"centralFrame", "closeFrame", "closeButton", "featuresFrame", "newFeatureFrame",
+                             "newFeaturePicture", "webcamCapturingFeaturePicture", "audioCapturingFeaturePicture"})
     {
-        QVERIFY2(dialog.findChild<QWidget*>(name), name);
+        QVERIFY2(fixture.Child(name), name);
     }
-    QLayout* row = dialog.findChild<QWidget*>(QStringLiteral("centeredFeaturesFrame"))->layout();
-    QCOMPARE(row->itemAt(0)->widget()->objectName(), QStringLiteral("webcamCapturingFeatureFrame"));
-    QCOMPARE(row->itemAt(1)->widget()->objectName(), QStringLiteral("audioCapturingFeatureFrame"));
-    QCOMPARE(fixture.Button(kAudio)->property("featureId").toString(), kAudio);
-    QCOMPARE(fixture.Label(QStringLiteral("audioCapturingFeatureHeader")), QStringLiteral("Record audio"));
-    QCOMPARE(fixture.Label(QStringLiteral("audioCapturingFeatureDescription")),
-             QStringLiteral("<p style=\"line-height:130%\">Record audio only and get an .mp3 file.</p>"));
-    QVERIFY(fixture.Label(QStringLiteral("headerLabel")).startsWith(QStringLiteral("<p style=\"line-height:130%\">")));
-    QCOMPARE(dialog.findChild<ZLabel*>(QStringLiteral("newFeatureLabel"))->originalText(),
-             QStringLiteral("<a href=\"stub\" style=\"color: #ff8800;\">I want more features</a>"));
-
+    QLayout* row = fixture.Child(QStringLiteral("centeredFeaturesFrame"))->layout();
+    QCOMPARE(row->itemAt(0)->widget(), fixture.Child(QStringLiteral("webcamCapturingFeatureFrame")));
+    QCOMPARE(row->itemAt(1)->widget(), fixture.Child(QStringLiteral("audioCapturingFeatureFrame")));
     // The host customizes the finished window.
     QCOMPARE(CallRecord::Calls(),
              (QStringList{QStringLiteral("Util::FixWindowOffscreenJumps(SidebarCustomizationDialog)"),
                           QStringLiteral("CustomizationManager::CustomizeWidget(SidebarCustomizationDialog)")}));
     QVERIFY_EXCEPTION_THROWN(SidebarCustomizationDialog(nullptr, nullptr), std::logic_error);
+
+    const auto shown = [](const MarkingTranslator::Rewrite& tr)
+    {
+        const auto paragraph = [](const QString& text)
+        {
+            return QStringLiteral("<p style=\"line-height:130%\">") + text + QStringLiteral("</p>");
+        };
+        QStringList texts{paragraph(tr(kHeader))};
+        for (const auto& card : {std::make_pair("Record webcam", "Record webcam video only."),
+                                 std::make_pair("Record audio", "Record audio only and get an .mp3 file.")})
+        {
+            const QString title = tr(card.first), description = tr(card.second);
+            // Screen readers get the plain description; the button is the card's only keyboard stop.
+            texts << title << paragraph(description) << title << description << title << description;
+        }
+        return texts << QStringLiteral("<a href=\"stub\" style=\"color: #ff8800;\">%1</a>")
+                            .arg(tr(QStringLiteral("I want more features")))
+                     << tr(QStringLiteral("Select")) << tr(QStringLiteral("Remove")) + QLatin1Char('*');
+    };
+    const auto english = [](const QString& text)
+    {
+        return text;
+    };
+    QCOMPARE(fixture.Texts(), shown(english));
+    {
+        MarkingTranslator translator;
+        // The selection is kept; only the texts change.
+        QTRY_COMPARE(fixture.Texts(), shown(MarkingTranslator::Mark));
+    }
+    QTRY_COMPARE(fixture.Texts(), shown(english));
+    QVERIFY(fixture.log.isEmpty());
 }
 
 void tst_SidebarCustomizationDialog::emptyFeatureListTouchesNothing()
@@ -137,193 +160,64 @@ void tst_SidebarCustomizationDialog::emptyFeatureListTouchesNothing()
     SidebarCustomizationDialog dialog(std::make_shared<Zarvo::Host::CustomizationManager>(), nullptr);
     auto* header = dialog.findChild<QLabel*>(QStringLiteral("headerLabel"));
     auto* link = dialog.findChild<ZLabel*>(QStringLiteral("newFeatureLabel"));
-    QCOMPARE(header->text(), QStringLiteral("<p style=\"line-height:100%\">Select a feature to add to the control "
-                                            "panel<br>for quick access</p>"));
+    QCOMPARE(header->text(), QStringLiteral("<p style=\"line-height:100%\">%1</p>").arg(QLatin1String(kHeader)));
     QCOMPARE(link->originalText(), QStringLiteral("<a href=\"stub\" style=\"\">I want more features</a>"));
     header->setText(QStringLiteral("untouched"));
-    link->setOriginalText(QStringLiteral("untouched"));
-
     dialog.SetFeatures({});
     dialog.SelectFeature(kAudio);
     QCOMPARE(dialog.findChild<QWidget*>(QStringLiteral("centeredFeaturesFrame"))->layout()->count(), 0);
     QCOMPARE(header->text(), QStringLiteral("untouched"));
-    QCOMPARE(link->originalText(), QStringLiteral("untouched"));
-}
-
-void tst_SidebarCustomizationDialog::selectionSequences_data()
-{
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<QStringList>("clicks");
-    QTest::addColumn<QStringList>("emitted");
-    QTest::addColumn<QStringList>("cards");
-
-    const QStringList none;
-    const QStringList noneChecked{"Select", "Select"};
-    QTest::newRow("opens with audio") << kAudio << none << none << QStringList{"Select", "Remove*"};
-    QTest::newRow("opens empty") << QString() << none << none << noneChecked;
-    QTest::newRow("id differs in case") << "AudioCapturing" << none << none << noneChecked;
-    QTest::newRow("switch to webcam") << kAudio << QStringList{kWebcam} << QStringList{"select:webcamCapturing"}
-                                      << QStringList{"Remove*", "Select"};
-    QTest::newRow("remove then pick again")
-        << kAudio << QStringList{kAudio, kAudio} << QStringList{"clear:audioCapturing", "select:audioCapturing"}
-        << QStringList{"Select", "Remove*"};
-    QTest::newRow("pick then remove it") << QString() << QStringList{kWebcam, kWebcam}
-                                         << QStringList{"select:webcamCapturing", "clear:webcamCapturing"}
-                                         << noneChecked;
-}
-
-void tst_SidebarCustomizationDialog::selectionSequences()
-{
-    QFETCH(QString, selected);
-    QFETCH(QStringList, clicks);
-    QFETCH(QStringList, emitted);
-    QFETCH(QStringList, cards);
-
-    DialogWithCards fixture(selected);
-    fixture.dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fixture.dialog));
-    for (const QString& id : clicks)
-    {
-        QTest::mouseClick(fixture.Button(id), Qt::LeftButton);
-    }
-    QCOMPARE(fixture.signalLog, emitted);
-    QCOMPARE(fixture.Cards(), cards);
-}
-
-void tst_SidebarCustomizationDialog::languageChangeRetranslatesEverything()
-{
-    DialogWithCards fixture(kAudio);
-    fixture.dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fixture.dialog));
-    auto* link = fixture.dialog.findChild<ZLabel*>(QStringLiteral("newFeatureLabel"));
-    using DialogTest::MarkingTranslator;
-    {
-        MarkingTranslator translator({QStringLiteral("SidebarCustomizationDialog")});
-        // The selection is kept; only the texts change.
-        QTRY_COMPARE(fixture.Cards(), (QStringList{"[xx] Select", "[xx] Remove*"}));
-        QCOMPARE(fixture.Label(QStringLiteral("webcamCapturingFeatureHeader")),
-                 MarkingTranslator::Mark(QStringLiteral("Record webcam")));
-        QCOMPARE(fixture.Label(QStringLiteral("audioCapturingFeatureDescription")),
-                 QStringLiteral("<p style=\"line-height:100%\">%1</p>")
-                     .arg(MarkingTranslator::Mark(QStringLiteral("Record audio only and get an .mp3 file."))));
-        QVERIFY(fixture.Label(QStringLiteral("headerLabel")).contains(QStringLiteral("[xx] Select a feature")));
-        QVERIFY(link->originalText().contains(QStringLiteral(">[xx] I want more features<")));
-    }
-    QTRY_COMPARE(fixture.Cards(), (QStringList{"Select", "Remove*"}));
-    QVERIFY(fixture.signalLog.isEmpty());
-}
-
-void tst_SidebarCustomizationDialog::moreFeaturesLinkAndPicture_data()
-{
-    QTest::addColumn<QString>("widgetName");
-    QTest::newRow("link") << QStringLiteral("newFeatureLabel");
-    QTest::newRow("picture") << QStringLiteral("newFeaturePicture");
-}
-
-void tst_SidebarCustomizationDialog::moreFeaturesLinkAndPicture()
-{
-    QFETCH(QString, widgetName);
-    DialogWithCards fixture;
-    fixture.dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&fixture.dialog));
-    QSignalSpy requested(&fixture.dialog, &SidebarCustomizationDialog::NewFeatureRequested);
-    QTest::mouseClick(fixture.dialog.findChild<QWidget*>(widgetName), Qt::LeftButton);
-    QCOMPARE(requested.count(), 1);
-    QVERIFY(fixture.dialog.isVisible());
-    QVERIFY(fixture.signalLog.isEmpty());
-}
-
-void tst_SidebarCustomizationDialog::closingEndsTheRun_data()
-{
-    QTest::addColumn<bool>("byEscape");
-    QTest::addColumn<int>("result");
-    QTest::newRow("close button") << false << int(QDialog::Accepted);
-    QTest::newRow("escape") << true << int(QDialog::Rejected);
-}
-
-void tst_SidebarCustomizationDialog::closingEndsTheRun()
-{
-    QFETCH(bool, byEscape);
-    QFETCH(int, result);
-    DialogWithCards fixture(kWebcam);
-    QStringList visibility;
-    connect(&fixture.dialog, &SidebarCustomizationDialog::Showed, this, [&visibility] { visibility << "Showed"; });
-    connect(&fixture.dialog, &SidebarCustomizationDialog::Hided, this, [&visibility] { visibility << "Hided"; });
-
-    const int outcome = DialogTest::RunModal(
-        fixture.dialog,
-        [byEscape, &visibility](QDialog& dialog)
-        {
-            visibility << "running";
-            if (byEscape)
-            {
-                QTest::keyClick(&dialog, Qt::Key_Escape);
-            }
-            else
-            {
-                QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("closeButton")), Qt::LeftButton);
-            }
-        });
-    QCOMPARE(outcome, result);
-    QCOMPARE(visibility, (QStringList{"Showed", "running", "Hided"}));
-    QVERIFY(fixture.signalLog.isEmpty());
 }
 
 // Focus starts on the first card, not on close; Tab visits every control in visual order, the
-// cards included, whichever is selected; Enter follows the link and Space picks a card.
-void tst_SidebarCustomizationDialog::keyboardReachesEveryControl_data()
+// cards included, whichever is selected; Enter follows the link and Space picks a card. The
+// close button accepts, Escape rejects.
+void tst_SidebarCustomizationDialog::userSteps_data()
 {
     QTest::addColumn<QString>("selected");
-    QTest::newRow("nothing selected") << QString();
-    QTest::newRow("second card selected") << kAudio;
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("log");
+    QTest::addColumn<QStringList>("cards");
+
+    const QString webcam = kWebcam + QStringLiteral("FeatureButton");
+    const QString audio = kAudio + QStringLiteral("FeatureButton");
+    const QStringList none;
+    const QStringList noneChecked{"Select", "Select"};
+    const QStringList tabWalk{"Tab", "Tab", "Tab", "Tab", "Space", "Backtab", "Backtab", "Return", "Escape"};
+    const QStringList walked{"@" + audio,         "@newFeatureLabel", "@closeButton",     "@" + webcam,
+                             "select:" + kWebcam, "@closeButton",     "@newFeatureLabel", "more"};
+
+    QTest::newRow("opens with audio") << kAudio << QStringList{"closeButton"} << none
+                                      << QStringList{"Select", "Remove*"};
+    QTest::newRow("opens empty") << QString() << QStringList{"Escape"} << none << noneChecked;
+    QTest::newRow("id differs in case") << "AudioCapturing" << QStringList{"closeButton"} << none << noneChecked;
+    QTest::newRow("switch to webcam") << kAudio << QStringList{webcam, "closeButton"}
+                                      << QStringList{"select:" + kWebcam} << QStringList{"Remove*", "Select"};
+    QTest::newRow("remove then pick again")
+        << kAudio << QStringList{audio, audio, "Escape"} << QStringList{"clear:" + kAudio, "select:" + kAudio}
+        << QStringList{"Select", "Remove*"};
+    QTest::newRow("pick then remove it") << QString() << QStringList{webcam, webcam, "closeButton"}
+                                         << QStringList{"select:" + kWebcam, "clear:" + kWebcam} << noneChecked;
+    QTest::newRow("link") << QString() << QStringList{"newFeatureLabel", "Escape"} << QStringList{"more"}
+                          << noneChecked;
+    QTest::newRow("picture") << kAudio << QStringList{"newFeaturePicture", "closeButton"} << QStringList{"more"}
+                             << QStringList{"Select", "Remove*"};
+    QTest::newRow("keyboard, nothing selected") << QString() << tabWalk << walked << QStringList{"Remove*", "Select"};
+    QTest::newRow("keyboard, second card selected") << kAudio << tabWalk << walked << QStringList{"Remove*", "Select"};
 }
 
-void tst_SidebarCustomizationDialog::keyboardReachesEveryControl()
+void tst_SidebarCustomizationDialog::userSteps()
 {
     QFETCH(QString, selected);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, log);
+    QFETCH(QStringList, cards);
+
     DialogWithCards fixture(selected);
-    QSignalSpy moreFeatures(&fixture.dialog, &SidebarCustomizationDialog::NewFeatureRequested);
-    fixture.dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&fixture.dialog));
-    QCOMPARE(QApplication::focusWidget(), fixture.Button(kWebcam));
-
-    QStringList visited;
-    for (int step = 0; step < 4; ++step)
-    {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    QCOMPARE(visited, (QStringList{"audioCapturingFeatureButton", "newFeatureLabel", "closeButton",
-                                   "webcamCapturingFeatureButton"}));
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(fixture.signalLog, QStringList{QStringLiteral("select:") + kWebcam});
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("newFeatureLabel"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(moreFeatures.count(), 1);
-    QVERIFY(fixture.dialog.isVisible());
-    fixture.dialog.hide();
-}
-
-void tst_SidebarCustomizationDialog::cardsSpeakForThemselves()
-{
-    DialogWithCards fixture;
-    for (const QString& id : {kWebcam, kAudio})
-    {
-        const auto* card = fixture.dialog.findChild<QWidget*>(id + QStringLiteral("FeatureFrame"));
-        const QString title = fixture.Label(id + QStringLiteral("FeatureHeader"));
-        for (QWidget* widget : {static_cast<QWidget*>(fixture.Button(id)), const_cast<QWidget*>(card)})
-        {
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-            QCOMPARE(accessible->text(QAccessible::Name), title);
-            // Plain text, without the paragraph markup the label shows.
-            QVERIFY(fixture.Label(id + QStringLiteral("FeatureDescription"))
-                        .contains(accessible->text(QAccessible::Description)));
-            QVERIFY(!accessible->text(QAccessible::Description).contains(QLatin1Char('<')));
-        }
-    }
+    const int result = DialogTest::Run(fixture.dialog, steps, fixture.log);
+    QCOMPARE(result, int(steps.last() == QLatin1String("closeButton") ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(fixture.log, (QStringList{"showed", "@" + kWebcam + "FeatureButton"} + log + QStringList{"hided"}));
+    QCOMPARE(fixture.Cards(), cards);
 }
 
 QTEST_MAIN(tst_SidebarCustomizationDialog)
