@@ -7,10 +7,8 @@
 #include "StandIns/StandIns.h"
 
 #include <QApplication>
-#include <QDialog>
-#include <QHash>
+#include <QKeySequence>
 #include <QMouseEvent>
-#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -21,8 +19,8 @@
 
 namespace DialogTest
 {
-// Rewrites the texts of the module's dialogs while installed, by default to "[xx] " + source
-// text, so a test sees which texts were looked up again after the language change.
+// Rewrites every text while installed, by default to "[xx] " + source text, so a test sees
+// which texts were looked up again after the language change.
 class MarkingTranslator : public QTranslator
 {
 public:
@@ -37,11 +35,9 @@ public:
     // An empty translator would be installed without a LanguageChange event.
     bool isEmpty() const override { return false; }
 
-    QString translate(const char* context, const char* sourceText, const char* = nullptr, int = -1) const override
+    QString translate(const char*, const char* sourceText, const char* = nullptr, int = -1) const override
     {
-        const bool ours =
-            qstrcmp(context, "SidebarCustomizationDialog") == 0 || qstrcmp(context, "FeatureRequestWindow") == 0;
-        return ours ? rewrite(QString::fromUtf8(sourceText)) : QString();
+        return rewrite(QString::fromUtf8(sourceText));
     }
 
     static QString Mark(const QString& text) { return QStringLiteral("[xx] ") + text; }
@@ -75,11 +71,6 @@ inline std::unique_ptr<QDialog> MakeDialog(const QString& kind)
 // first and after each Tab and Backtab.
 inline void Play(QDialog& dialog, const QStringList& steps, QStringList& log)
 {
-    static const QHash<QString, Qt::Key> keys{{"Tab", Qt::Key_Tab},
-                                              {"Backtab", Qt::Key_Backtab},
-                                              {"Space", Qt::Key_Space},
-                                              {"Return", Qt::Key_Return},
-                                              {"Escape", Qt::Key_Escape}};
     const auto logFocus = [&log]
     {
         QWidget* focus = QApplication::focusWidget();
@@ -90,17 +81,18 @@ inline void Play(QDialog& dialog, const QStringList& steps, QStringList& log)
     for (const QString& step : steps)
     {
         QVERIFY2(dialog.isVisible(), qPrintable(QStringLiteral("closed before ") + step));
-        if (keys.contains(step))
+        const QKeySequence key(step, QKeySequence::PortableText);
+        if (auto* child = dialog.findChild<QWidget*>(step))
         {
-            QTest::keyClick(QApplication::focusWidget(), keys.value(step));
-            if (step.endsWith(QLatin1String("tab"), Qt::CaseInsensitive))
+            QTest::mouseClick(child, Qt::LeftButton);
+        }
+        else if (key.count() == 1 && key[0] != Qt::Key_unknown)
+        {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key[0]));
+            if (key[0] == Qt::Key_Tab || key[0] == Qt::Key_Backtab)
             {
                 logFocus();
             }
-        }
-        else if (auto* child = dialog.findChild<QWidget*>(step))
-        {
-            QTest::mouseClick(child, Qt::LeftButton);
         }
         else
         {

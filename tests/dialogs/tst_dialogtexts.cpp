@@ -78,20 +78,17 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(QString, kind);
+        // There is no catalogue for the pseudo-translation, which lengthens the English texts.
         QTranslator catalogue;
-        std::unique_ptr<DialogTest::MarkingTranslator> longer;
-        if (language == QLatin1String("long"))
-        {
-            longer = std::make_unique<DialogTest::MarkingTranslator>(Lengthen);
-        }
-        else
-        {
-            QVERIFY(
-                catalogue.load(QStringLiteral("OrbModuleLauncher_") + language, QStringLiteral(ORB_TRANSLATIONS_DIR)));
-            QCoreApplication::installTranslator(&catalogue);
-        }
+        QVERIFY(catalogue.load("OrbModuleLauncher_" + language, ORB_TRANSLATIONS_DIR) || language == "long");
+        QCoreApplication::installTranslator(&catalogue);
         const auto remove = qScopeGuard([&catalogue] { QCoreApplication::removeTranslator(&catalogue); });
-
+        const auto english = [](const QString&)
+        {
+            return QString();
+        };
+        DialogTest::MarkingTranslator longer(language == "long" ? DialogTest::MarkingTranslator::Rewrite(Lengthen)
+                                                                : english);
         const auto dialog = DialogTest::MakeDialog(kind);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

@@ -14,25 +14,16 @@ using Zarvo::Orb::Module::Launcher::UI::FeatureRequestWindow;
 
 namespace
 {
-// Every text the window shows, in reading order; a text field contributes its placeholder.
+// Every text the window shows, in reading order; the text field shows its placeholder.
 QStringList Texts(const QDialog& window)
 {
     QStringList texts;
     for (const char* name :
          {"headerLabel", "descriptionLabel", "featureRequestTextEdit", "sendButton", "confirmButton", "closeButton"})
     {
-        QWidget* child = window.findChild<QWidget*>(QLatin1String(name));
-        if (auto* label = qobject_cast<QLabel*>(child))
+        if (QWidget* child = window.findChild<QWidget*>(name))
         {
-            texts << label->text();
-        }
-        else if (auto* edit = qobject_cast<QTextEdit*>(child))
-        {
-            texts << edit->placeholderText();
-        }
-        else if (auto* button = qobject_cast<QAbstractButton*>(child))
-        {
-            texts << button->text();
+            texts << child->property(qobject_cast<QTextEdit*>(child) ? "placeholderText" : "text").toString();
         }
     }
     return texts;
@@ -154,24 +145,23 @@ void tst_FeatureRequestWindow::userSteps_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("text");
 
-    const QStringList inEdit{"@featureRequestTextEdit"};
-    const QStringList onConfirm{"@confirmButton"};
     const int accepted = QDialog::Accepted;
     const int rejected = QDialog::Rejected;
-    QTest::newRow("send") << "request" << QStringList{" more ", "Return", "sendButton"} << inEdit << accepted
-                          << " more \n";
+    using List = QStringList;
+    const List inEdit{"@featureRequestTextEdit"};
+    const List onConfirm{"@confirmButton"};
+    QTest::newRow("send") << "request" << List{" more ", "Return", "sendButton"} << inEdit << accepted << " more \n";
     QTest::newRow("request close button")
-        << "request" << QStringList{" more ", "closeButton"} << inEdit << rejected << " more ";
-    QTest::newRow("empty request") << "request" << QStringList{"sendButton", "Escape"} << inEdit << rejected << "";
-    QTest::newRow("request keyboard") << "request" << QStringList{"idea", "Tab", "Tab", "Tab", "Escape"}
-                                      << QStringList{"@featureRequestTextEdit", "@sendButton", "@closeButton",
-                                                     "@featureRequestTextEdit"}
+        << "request" << List{" more ", "closeButton"} << inEdit << rejected << " more ";
+    QTest::newRow("empty request") << "request" << List{"sendButton", "Escape"} << inEdit << rejected << "";
+    QTest::newRow("request keyboard") << "request" << List{"idea", "Tab", "Tab", "Tab", "Escape"}
+                                      << List{"@featureRequestTextEdit", "@sendButton", "@closeButton",
+                                              "@featureRequestTextEdit"}
                                       << rejected << "idea";
-    QTest::newRow("confirm") << "done" << QStringList{"confirmButton"} << onConfirm << accepted << "";
-    QTest::newRow("thank-you close button") << "done" << QStringList{"closeButton"} << onConfirm << rejected << "";
-    QTest::newRow("thank-you keyboard") << "done" << QStringList{"Tab", "Tab", "Escape"}
-                                        << QStringList{"@confirmButton", "@closeButton", "@confirmButton"} << rejected
-                                        << "";
+    QTest::newRow("confirm") << "done" << List{"confirmButton"} << onConfirm << accepted << "";
+    QTest::newRow("thank-you close button") << "done" << List{"closeButton"} << onConfirm << rejected << "";
+    QTest::newRow("thank-you keyboard") << "done" << List{"Tab", "Tab", "Escape"}
+                                        << List{"@confirmButton", "@closeButton", "@confirmButton"} << rejected << "";
 }
 
 void tst_FeatureRequestWindow::userSteps()
