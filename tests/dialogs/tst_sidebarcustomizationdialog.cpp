@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLayout>
-#include <QTest>
 
 #include <stdexcept>
 
@@ -28,10 +27,8 @@ struct DialogWithCards
     {
         dialog.SelectFeature(selected);
         using Dialog = SidebarCustomizationDialog;
-        QObject::connect(&dialog, &Dialog::FeatureSelectRequested, &dialog,
-                         [this](QString id) { log << "select:" + id; });
-        QObject::connect(&dialog, &Dialog::FeatureClearRequested, &dialog,
-                         [this](QString id) { log << "clear:" + id; });
+        QObject::connect(&dialog, &Dialog::FeatureSelectRequested, &dialog, [this](auto id) { log << "select:" + id; });
+        QObject::connect(&dialog, &Dialog::FeatureClearRequested, &dialog, [this](auto id) { log << "clear:" + id; });
         QObject::connect(&dialog, &Dialog::NewFeatureRequested, &dialog, [this] { log << "more"; });
         QObject::connect(&dialog, &Dialog::Showed, &dialog, [this] { log << "showed"; });
         QObject::connect(&dialog, &Dialog::Hided, &dialog, [this] { log << "hided"; });
@@ -103,58 +100,50 @@ void tst_SidebarCustomizationDialog::builtStyledAndRetranslated()
     {
         QVERIFY2(fixture.Child(name), name);
     }
-    QLayout* row = fixture.Child(QStringLiteral("centeredFeaturesFrame"))->layout();
-    QCOMPARE(row->itemAt(0)->widget(), fixture.Child(QStringLiteral("webcamCapturingFeatureFrame")));
-    QCOMPARE(row->itemAt(1)->widget(), fixture.Child(QStringLiteral("audioCapturingFeatureFrame")));
+    QLayout* row = fixture.Child("centeredFeaturesFrame")->layout();
+    QCOMPARE(row->itemAt(0)->widget(), fixture.Child("webcamCapturingFeatureFrame"));
+    QCOMPARE(row->itemAt(1)->widget(), fixture.Child("audioCapturingFeatureFrame"));
     // The host customizes the finished window.
-    QCOMPARE(CallRecord::Calls(),
-             (QStringList{QStringLiteral("Util::FixWindowOffscreenJumps(SidebarCustomizationDialog)"),
-                          QStringLiteral("CustomizationManager::CustomizeWidget(SidebarCustomizationDialog)")}));
+    QCOMPARE(CallRecord::Calls(), (QStringList{"Util::FixWindowOffscreenJumps(SidebarCustomizationDialog)",
+                                               "CustomizationManager::CustomizeWidget(SidebarCustomizationDialog)"}));
     QVERIFY_EXCEPTION_THROWN(SidebarCustomizationDialog(nullptr, nullptr), std::logic_error);
 
     const auto shown = [](const MarkingTranslator::Rewrite& tr)
     {
-        const auto paragraph = [](const QString& text)
-        {
-            return QStringLiteral("<p style=\"line-height:130%\">") + text + QStringLiteral("</p>");
-        };
-        QStringList texts{paragraph(tr(kHeader))};
+        const QString paragraph = QStringLiteral("<p style=\"line-height:130%\">%1</p>");
+        QStringList texts{paragraph.arg(tr(kHeader))};
         for (const auto& card : {std::make_pair("Record webcam", "Record webcam video only."),
                                  std::make_pair("Record audio", "Record audio only and get an .mp3 file.")})
         {
             const QString title = tr(card.first), description = tr(card.second);
             // Screen readers get the plain description; the button is the card's only keyboard stop.
-            texts << title << paragraph(description) << title << description << title << description;
+            texts << title << paragraph.arg(description) << title << description << title << description;
         }
-        return texts << QStringLiteral("<a href=\"stub\" style=\"color: #ff8800;\">%1</a>")
-                            .arg(tr(QStringLiteral("I want more features")))
-                     << tr("Select") + " " + tr("Remove") + "*";
+        return texts
+               << QStringLiteral("<a href=\"stub\" style=\"color: #ff8800;\">%1</a>").arg(tr("I want more features"))
+               << tr("Select") + " " + tr("Remove") + "*";
     };
-    const auto english = [](const QString& text)
-    {
-        return text;
-    };
-    QCOMPARE(fixture.Texts(), shown(english));
+    QCOMPARE(fixture.Texts(), shown(MarkingTranslator::Keep));
     {
         MarkingTranslator translator;
         // The selection is kept; only the texts change.
         QTRY_COMPARE(fixture.Texts(), shown(MarkingTranslator::Mark));
     }
-    QTRY_COMPARE(fixture.Texts(), shown(english));
+    QTRY_COMPARE(fixture.Texts(), shown(MarkingTranslator::Keep));
     QVERIFY(fixture.log.isEmpty());
 }
 
 void tst_SidebarCustomizationDialog::emptyFeatureListTouchesNothing()
 {
     SidebarCustomizationDialog dialog(std::make_shared<Zarvo::Host::CustomizationManager>(), nullptr);
-    auto* header = dialog.findChild<QLabel*>(QStringLiteral("headerLabel"));
-    auto* link = dialog.findChild<ZLabel*>(QStringLiteral("newFeatureLabel"));
-    QCOMPARE(header->text(), QStringLiteral("<p style=\"line-height:100%\">%1</p>").arg(QLatin1String(kHeader)));
-    QCOMPARE(link->originalText(), QStringLiteral("<a href=\"stub\" style=\"\">I want more features</a>"));
-    header->setText(QStringLiteral("untouched"));
+    auto* header = dialog.findChild<QLabel*>("headerLabel");
+    QCOMPARE(header->text(), QStringLiteral("<p style=\"line-height:100%\">%1</p>").arg(kHeader));
+    QCOMPARE(dialog.findChild<ZLabel*>("newFeatureLabel")->originalText(),
+             QStringLiteral("<a href=\"stub\" style=\"\">I want more features</a>"));
+    header->setText("untouched");
     dialog.SetFeatures({});
     dialog.SelectFeature(kAudio);
-    QCOMPARE(dialog.findChild<QWidget*>(QStringLiteral("centeredFeaturesFrame"))->layout()->count(), 0);
+    QCOMPARE(dialog.findChild<QWidget*>("centeredFeaturesFrame")->layout()->count(), 0);
     QCOMPARE(header->text(), QStringLiteral("untouched"));
 }
 
@@ -168,8 +157,7 @@ void tst_SidebarCustomizationDialog::userSteps_data()
     QTest::addColumn<QStringList>("log");
     QTest::addColumn<QString>("cards");
 
-    const QString webcam = kWebcam + "FeatureButton";
-    const QString audio = kAudio + "FeatureButton";
+    const QString webcam = kWebcam + "FeatureButton", audio = kAudio + "FeatureButton";
     const QStringList tabWalk{"Tab", "Tab", "Tab", "Tab", "Space", "Backtab", "Backtab", "Return", "Escape"};
     const QStringList walked{"@" + audio,         "@newFeatureLabel", "@closeButton",     "@" + webcam,
                              "select:" + kWebcam, "@closeButton",     "@newFeatureLabel", "more"};
@@ -197,8 +185,8 @@ void tst_SidebarCustomizationDialog::userSteps()
     QFETCH(QString, cards);
 
     DialogWithCards fixture(selected);
-    const int result = DialogTest::Run(fixture.dialog, steps, fixture.log);
-    QCOMPARE(result, int(steps.last() == QLatin1String("closeButton") ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(DialogTest::Run(fixture.dialog, steps, fixture.log),
+             int(steps.last() == QLatin1String("closeButton") ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(fixture.log, (QStringList{"showed", "@" + kWebcam + "FeatureButton"} + log + QStringList{"hided"}));
     QCOMPARE(fixture.Cards(), cards);
 }
