@@ -12,17 +12,13 @@
 
 namespace
 {
-// Names of test objects in the order they were built, and how many are still alive.
-QStringList built;
+// How many test objects were built, and how many are still alive.
+int built = 0;
 int alive = 0;
 
-template <class Self> struct Tracked
+struct Tracked
 {
-    Tracked()
-    {
-        built << Self::Name();
-        ++alive;
-    }
+    Tracked() { ++built, ++alive; }
     Tracked(const Tracked&) = delete;
     ~Tracked() { --alive; }
 };
@@ -36,31 +32,25 @@ struct IGreeter
 struct IFarewell
 {
     virtual ~IFarewell() = default;
-    virtual std::string Bye() const = 0;
 };
 
-struct English : Tracked<English>, IGreeter, IFarewell
+struct English : Tracked, IGreeter, IFarewell
 {
-    static QString Name() { return "English"; }
     std::string Greet() const override { return "hello"; }
-    std::string Bye() const override { return "bye"; }
 };
 
-struct French : Tracked<French>, IGreeter
+struct French : Tracked, IGreeter
 {
-    static QString Name() { return "French"; }
     std::string Greet() const override { return "bonjour"; }
 };
 
-struct Leaf : Tracked<Leaf>
+struct Leaf : Tracked
 {
-    static QString Name() { return "Leaf"; }
 };
 
 // One argument: the case where a copy constructor could compete with autowiring.
-struct Single : Tracked<Single>
+struct Single : Tracked
 {
-    static QString Name() { return "Single"; }
     explicit Single(const std::shared_ptr<Leaf>& leaf)
         : leaf(leaf)
     {
@@ -68,17 +58,14 @@ struct Single : Tracked<Single>
     std::shared_ptr<Leaf> leaf;
 };
 
-struct Pair : Tracked<Pair>
+struct Pair : Tracked
 {
-    static QString Name() { return "Pair"; }
-    Pair(const std::shared_ptr<IGreeter>& g, const std::shared_ptr<Leaf>& l, const std::shared_ptr<Single>& s)
+    Pair(const std::shared_ptr<IGreeter>& g, const std::shared_ptr<Leaf>&, const std::shared_ptr<Single>& s)
         : greeter(g)
-        , leaf(l)
         , single(s)
     {
     }
     std::shared_ptr<IGreeter> greeter;
-    std::shared_ptr<Leaf> leaf;
     std::shared_ptr<Single> single;
 };
 
@@ -103,9 +90,8 @@ template <int I> struct Cycle
     explicit Cycle(const std::shared_ptr<Cycle<1 - I>>&) {}
 };
 
-struct Throwing : Tracked<Throwing>
+struct Throwing : Tracked
 {
-    static QString Name() { return "Throwing"; }
     explicit Throwing(const std::shared_ptr<Leaf>&) { throw std::runtime_error("Throwing failed"); }
 };
 
@@ -143,7 +129,7 @@ class tst_Hypodermic : public QObject
 private slots:
     void init()
     {
-        built.clear();
+        built = 0;
         Hypodermic::Behavior::configureRuntimeRegistration(true);
     }
     void cleanup() { QCOMPARE(alive, 0); }
@@ -168,29 +154,22 @@ private slots:
         QCOMPARE(all[1], french);
         // An alias without asSelf leaves the type itself unregistered, so it is built anew.
         QVERIFY(container->resolve<French>() != std::dynamic_pointer_cast<French>(french));
-        // All aliases share one single instance; the second base's pointer is adjusted to its subobject.
-        const auto english = container->resolve<English>();
-        QCOMPARE(container->resolve<IFarewell>()->Bye(), std::string("bye"));
-        QCOMPARE(std::dynamic_pointer_cast<English>(container->resolve<IFarewell>()), english);
+        // All aliases share one single instance, through a second base (its pointer adjusted) too.
+        QVERIFY(container->resolve<IFarewell>() == container->resolve<English>());
         // Without aliases a type is registered as itself; each container has its own single instances.
         QCOMPARE(container->resolve<Leaf>(), container->resolve<Leaf>());
         QVERIFY(builder.build()->resolve<Leaf>() != container->resolve<Leaf>());
-    }
 
 #ifdef ORB_HYPODERMIC_SUBSET
-    // Every call hands out a new descriptor and the real library destroys the earlier one, so using
-    // a kept descriptor is undefined there; the subset refuses it.
-    void refusesKeptDescriptors()
-    {
-        Hypodermic::ContainerBuilder builder;
-        auto& kept = builder.registerType<English>();
+        // Every call hands out a new descriptor and the real library destroys the earlier one, so using
+        // a kept descriptor is undefined there; the subset refuses it, and the chained registration stands.
+        auto& kept = builder.registerType<French>();
         kept.as<IGreeter>();
         QVERIFY_EXCEPTION_THROWN(kept.singleInstance(), std::logic_error);
         QVERIFY_EXCEPTION_THROWN(kept.asSelf(), std::logic_error);
-        // The chained registration stands.
-        QCOMPARE(builder.build()->resolve<IGreeter>()->Greet(), std::string("hello"));
-    }
+        QCOMPARE(builder.build()->resolveAll<IGreeter>().size(), 3u);
 #endif
+    }
 
     void autowiresWithHostRegistrations()
     {
@@ -203,13 +182,10 @@ private slots:
         // Unregistered types are built anew each time; a single instance among their arguments is shared.
         const auto first = container->resolve<Pair>();
         const auto second = container->resolve<Pair>();
-        QVERIFY(first != second && first->leaf != second->leaf);
-        QVERIFY(first->greeter == french);
+        QVERIFY(first != second && first->greeter == french);
         QCOMPARE(first->single, second->single);
-        QVERIFY(first->single->leaf && first->single->leaf != first->leaf);
-        // Nothing else was built, whatever order the arguments were resolved in.
-        built.sort();
-        QCOMPARE(built, QStringList({"French", "Leaf", "Leaf", "Leaf", "Pair", "Pair", "Single"}));
+        // Nothing else was built: the host's French, two Pairs, the single instance and a Leaf for each of those three.
+        QCOMPARE(built, 7);
         QVERIFY(container->resolve<Wide<20>>());
     }
 
@@ -256,9 +232,9 @@ private slots:
             QVERIFY2(failure.contains(fragment), qPrintable(failure));
         // A failure leaves nothing behind that changes the next attempt: a single instance is built again,
         // and what was built for it is released (see cleanup).
-        const QStringList once = built;
+        const int once = built;
         QCOMPARE(Failure([&] { resolve(*container); }), failure);
-        QCOMPARE(built, once + once);
+        QCOMPARE(built, 2 * once);
     }
 };
 
