@@ -183,9 +183,9 @@ private slots:
         const auto icon = std::make_shared<UI::CaptureTrayIcon>(std::make_shared<Zarvo::Host::CustomizationManager>());
         auto blocker = std::make_unique<UI::CaptureTrayIconBlocker>(icon);
         QMenu first;
-        auto* second = new QMenu;
+        auto second = std::make_unique<QMenu>();
         QSignalSpy changed(icon.get(), &UI::CaptureTrayIcon::TrayMenuChanged);
-        icon->SetTrayMenu(second);
+        icon->SetTrayMenu(second.get());
         blocker->Block();
         blocker->Block();
         blocker->Unblock();
@@ -201,8 +201,8 @@ private slots:
 
         icon->ResetTrayMenu();
         QVERIFY(!icon->GetTrayMenu());
-        icon->SetTrayMenu(second);
-        delete second;
+        icon->SetTrayMenu(second.get());
+        second.reset();
         QVERIFY(!icon->GetTrayMenu());
         QCOMPARE(changed.size(), 4);
     }
