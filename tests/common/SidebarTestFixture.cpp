@@ -28,15 +28,20 @@ void UseSidebarStyleSheet()
     LoadTestResources();
     QFile file(QStringLiteral(":/test/sidebar-test.qss"));
     if (file.open(QIODevice::ReadOnly))
-    {
         qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
-    }
 }
 
 void PrepareSidebarSuite()
 {
     UseSidebarStyleSheet();
     Services().MakeSidebar();
+}
+
+QScopeGuard<std::function<void()>> AddStyle(const QString& rules)
+{
+    const QString sheet = qApp->styleSheet();
+    qApp->setStyleSheet(sheet + rules);
+    return QScopeGuard<std::function<void()>>([sheet] { qApp->setStyleSheet(sheet); });
 }
 
 std::string Key(const std::string& name)
@@ -59,16 +64,22 @@ std::unique_ptr<Sidebar> Services::MakeSidebar() const
     return std::make_unique<Sidebar>(actions, settings, customization, links, nullptr);
 }
 
-std::unique_ptr<Sidebar> Services::ShownPanel(const std::vector<std::shared_ptr<IFeature>>& mainFeatures) const
+std::unique_ptr<Sidebar> Services::ShownPanel(const Features& main, const Features& additional) const
 {
     auto panel = MakeSidebar();
-    panel->SetMainFeatures(mainFeatures);
+    panel->SetMainFeatures(main);
+    if (!additional.empty())
+        panel->SetAdditionalFeatures(additional);
     panel->SetUiState(Zarvo::Orb::Module::Launcher::UI::SidebarUiState::Maximized);
-    if (!QTest::qWaitForWindowExposed(panel.get()))
-    {
-        return nullptr;
-    }
-    return panel;
+    return QTest::qWaitForWindowExposed(panel.get()) ? std::move(panel) : nullptr;
+}
+
+void Services::Place(int edge, const QPoint& position, int uiState) const
+{
+    settings->SetInt(Key("sidebar_screen_edge"), edge);
+    StorePosition(position);
+    if (uiState >= 0)
+        settings->SetInt(Key("sidebar_ui_state"), uiState);
 }
 
 // Written and read here independently of the module's own coding of the point.
@@ -92,11 +103,6 @@ QPoint Services::StoredPosition() const
     return QPoint(x, y);
 }
 
-int Services::StoredInt(const std::string& name) const
-{
-    return settings->Contains(Key(name)) ? settings->GetInt(Key(name), -1) : -1;
-}
-
 TestFeature MakeFeature(const QString& id, std::function<QString()> tooltip)
 {
     TestFeature made;
@@ -118,6 +124,14 @@ TestFeature MakeFeature(const QString& id, std::function<QString()> tooltip)
     return made;
 }
 
+Features MakeFeatures(std::initializer_list<const char*> ids)
+{
+    Features features;
+    for (const char* id : ids)
+        features.push_back(MakeFeature(QLatin1String(id)).feature);
+    return features;
+}
+
 void SendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos, Qt::MouseButton button,
                Qt::MouseButtons buttons)
 {
@@ -135,6 +149,12 @@ void PressAndMove(QWidget* target, const QPoint& from, const QPoint& to)
 void Release(QWidget* target, const QPoint& at)
 {
     SendMouse(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+}
+
+void Drag(QWidget* target, const QPoint& from, const QPoint& to)
+{
+    PressAndMove(target, from, to);
+    Release(target, to);
 }
 
 QPushButton* Button(const QWidget* parent, const QString& name)

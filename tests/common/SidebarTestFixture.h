@@ -10,9 +10,11 @@
 
 #include <QEvent>
 #include <QPoint>
+#include <QScopeGuard>
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -23,6 +25,10 @@ namespace SidebarTest
 {
 using Zarvo::Orb::Module::Launcher::IFeature;
 using Zarvo::Orb::Module::Launcher::UI::Sidebar;
+using Features = std::vector<std::shared_ptr<IFeature>>;
+
+// The "Edge" style values by stored edge number.
+inline const char* const EdgeNames[] = {"None", "Left", "Top", "Right", "Bottom"};
 
 // Puts the test style sheet (panel sizes, small buttons) on the application.
 void UseSidebarStyleSheet();
@@ -30,6 +36,9 @@ void UseSidebarStyleSheet();
 // The style sheet, and the run's first settings holder spent: it turns a stored Hidden back into
 // the last visible state, and every test should see the stored state as it is.
 void PrepareSidebarSuite();
+
+// Appends rules to the application's style sheet until the returned guard goes.
+QScopeGuard<std::function<void()>> AddStyle(const QString& rules);
 
 // Full settings key of one of the panel's values.
 std::string Key(const std::string& name);
@@ -46,13 +55,15 @@ struct Services
     std::shared_ptr<Zarvo::Orb::UI::ActionsController::ActionsController> actions;
 
     std::unique_ptr<Sidebar> MakeSidebar() const;
-    // Maximized with these main features and exposed; null when it never was.
-    std::unique_ptr<Sidebar> ShownPanel(const std::vector<std::shared_ptr<IFeature>>& mainFeatures = {}) const;
+    // Maximized with these features and exposed; null when it never was.
+    std::unique_ptr<Sidebar> ShownPanel(const Features& main = {}, const Features& additional = {}) const;
 
+    // Stores an edge, a position and, unless negative, a UI state for the next panel.
+    void Place(int edge, const QPoint& position, int uiState = -1) const;
     void StorePosition(const QPoint& position) const;
     QPoint StoredPosition() const;
     // -1 when the key holds nothing.
-    int StoredInt(const std::string& name) const;
+    int StoredInt(const std::string& name) const { return settings->GetInt(Key(name), -1); }
 };
 
 // A feature whose tooltip text is whatever `tooltip` returns at the time; counts executions.
@@ -62,6 +73,7 @@ struct TestFeature
     std::shared_ptr<int> executed = std::make_shared<int>(0);
 };
 TestFeature MakeFeature(const QString& id, std::function<QString()> tooltip = {});
+Features MakeFeatures(std::initializer_list<const char*> ids);
 
 // Mouse events with the buttons really held (QTest's moves in Qt 5 carry none).
 void SendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos, Qt::MouseButton button,
@@ -69,6 +81,7 @@ void SendMouse(QWidget* target, QEvent::Type type, const QPoint& globalPos, Qt::
 // Press at `from`, move to `to` in one step; the button stays down.
 void PressAndMove(QWidget* target, const QPoint& from, const QPoint& to);
 void Release(QWidget* target, const QPoint& at);
+void Drag(QWidget* target, const QPoint& from, const QPoint& to);
 
 QPushButton* Button(const QWidget* parent, const QString& name);
 
