@@ -48,16 +48,13 @@ private slots:
         QTest::newRow("offset bottom") << Offset << QRect(300, 640, 100, 10) << int(Right) << int(Bottom);
         QTest::newRow("offset left") << Offset << QRect(110, 300, 50, 100) << int(None) << int(Left);
     }
-
     void nearestEdge()
     {
         QFETCH(QRect, area);
         QFETCH(QRect, geometry);
         QFETCH(int, current);
         QFETCH(int, expected);
-        const auto edge = FindNearestScreenEdge(area, geometry, static_cast<ScreenEdge>(current));
-        QVERIFY(edge.has_value());
-        QCOMPARE(int(*edge), expected);
+        QCOMPARE(FindNearestScreenEdge(area, geometry, ScreenEdge(current)), std::optional(ScreenEdge(expected)));
     }
 
     void dockedSize_data()
@@ -77,97 +74,77 @@ private slots:
         QTest::newRow("none keeps size") << int(None) << int(Compacted) << QSize(11, 22);
         QTest::newRow("odd edge keeps size") << 7 << int(Maximized) << QSize(11, 22);
     }
-
     void dockedSize()
     {
         QFETCH(int, edge);
         QFETCH(int, state);
         QFETCH(QSize, expected);
         const SidebarSizeLimits limits{60, 40, 300, 50, 310, 55, 65, 45};
-        const auto size = GetDockedSize(ScreenEdge(edge), SidebarUiState(state), limits, QSize(11, 22));
-        QCOMPARE(size, expected);
+        QCOMPARE(GetDockedSize(ScreenEdge(edge), SidebarUiState(state), limits, QSize(11, 22)), expected);
     }
 
-    // Area (100, 50, 800, 600): x runs 100..900, y runs 50..650.
-    void clamp_data()
-    {
-        QTest::addColumn<bool>("vertical");
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<DockPositionInfo>("dock");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("h inside") << false << 200 << 300 << Dock(0) << 300;
-        QTest::newRow("h before start") << false << 200 << 50 << Dock(0) << 100;
-        QTest::newRow("h past end") << false << 200 << 800 << Dock(0) << 700;
-        QTest::newRow("h wider, start wins") << false << 900 << 50 << Dock(0) << 100;
-        QTest::newRow("h left dock 50") << false << 200 << 110 << Dock(1, 50) << 180;
-        QTest::newRow("h left dock, clear") << false << 200 << 150 << Dock(1, 50) << 150;
-        QTest::newRow("h right dock 40") << false << 200 << 680 << Dock(3, 40) << 630;
-        QTest::newRow("h bottom dock inert") << false << 200 << 110 << Dock(2, 50, 50) << 110;
-        QTest::newRow("v above") << true << 300 << 20 << Dock(0) << 50;
-        QTest::newRow("v below") << true << 300 << 400 << Dock(0) << 350;
-        QTest::newRow("v taller, end wins") << true << 700 << 0 << Dock(0) << -50;
-        QTest::newRow("v bottom dock 40") << true << 300 << 320 << Dock(2, 0, 40) << 280;
-        QTest::newRow("v bottom dock, clear") << true << 300 << 310 << Dock(2, 0, 40) << 310;
-        QTest::newRow("v left dock inert") << true << 300 << 400 << Dock(1, 50, 40) << 350;
-    }
-
-    void clamp()
-    {
-        QFETCH(bool, vertical);
-        QFETCH(int, length);
-        QFETCH(int, start);
-        QFETCH(DockPositionInfo, dock);
-        QFETCH(int, expected);
-        const int clamped = vertical ? ClampAlongVerticalEdge(Offset, QSize(60, length), start, dock)
-                                     : ClampAlongHorizontalEdge(Offset, QSize(length, 60), start, dock);
-        QCOMPARE(clamped, expected);
-    }
-
+    // Area (100, 50, 800, 600): x runs 100..900, y runs 50..650. Top and Bottom clamp x,
+    // Left and Right clamp y.
     void dockedGeometry_data()
     {
         QTest::addColumn<int>("edge");
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<DockPositionInfo>("dock");
         QTest::addColumn<QPoint>("expected");
-        QTest::newRow("left") << int(Left) << QPoint(400, 20) << Dock(0) << QPoint(100, 50);
-        QTest::newRow("right, bottom dock") << int(Right) << QPoint(0, 340) << Dock(2, 0, 40) << QPoint(840, 280);
-        QTest::newRow("top, left dock") << int(Top) << QPoint(110, 400) << Dock(1, 50) << QPoint(180, 50);
-        QTest::newRow("bottom") << int(Bottom) << QPoint(880, 0) << Dock(0) << QPoint(840, 350);
-        QTest::newRow("none") << int(None) << QPoint(-5, 2000) << Dock(1, 50) << QPoint(-5, 2000);
+        const QSize wide(200, 60);
+        const QSize tall(60, 300);
+        QTest::newRow("top, inside") << int(Top) << wide << QPoint(300, 400) << Dock(0) << QPoint(300, 50);
+        QTest::newRow("top, before start") << int(Top) << wide << QPoint(50, 0) << Dock(0) << QPoint(100, 50);
+        QTest::newRow("bottom, past end") << int(Bottom) << wide << QPoint(800, 0) << Dock(0) << QPoint(700, 590);
+        QTest::newRow("top, wider: start wins")
+            << int(Top) << QSize(900, 60) << QPoint(50, 0) << Dock(0) << QPoint(100, 50);
+        QTest::newRow("top, left dock") << int(Top) << wide << QPoint(110, 400) << Dock(1, 50) << QPoint(180, 50);
+        QTest::newRow("top, left dock clear") << int(Top) << wide << QPoint(150, 0) << Dock(1, 50) << QPoint(150, 50);
+        QTest::newRow("bottom, right dock") << int(Bottom) << wide << QPoint(680, 0) << Dock(3, 40) << QPoint(630, 590);
+        QTest::newRow("top, bottom dock inert")
+            << int(Top) << wide << QPoint(110, 0) << Dock(2, 50, 50) << QPoint(110, 50);
+        QTest::newRow("left, above") << int(Left) << tall << QPoint(400, 20) << Dock(0) << QPoint(100, 50);
+        QTest::newRow("right, below") << int(Right) << tall << QPoint(0, 400) << Dock(0) << QPoint(840, 350);
+        QTest::newRow("left, taller: end wins")
+            << int(Left) << QSize(60, 700) << QPoint(0, 0) << Dock(0) << QPoint(100, -50);
+        QTest::newRow("right, bottom dock")
+            << int(Right) << tall << QPoint(0, 320) << Dock(2, 0, 40) << QPoint(840, 280);
+        QTest::newRow("left, bottom dock clear")
+            << int(Left) << tall << QPoint(0, 310) << Dock(2, 0, 40) << QPoint(100, 310);
+        QTest::newRow("left, left dock inert")
+            << int(Left) << tall << QPoint(0, 400) << Dock(1, 50, 40) << QPoint(100, 350);
+        QTest::newRow("none") << int(None) << tall << QPoint(-5, 2000) << Dock(1, 50) << QPoint(-5, 2000);
     }
-
     void dockedGeometry()
     {
         QFETCH(int, edge);
+        QFETCH(QSize, size);
         QFETCH(QPoint, from);
         QFETCH(DockPositionInfo, dock);
         QFETCH(QPoint, expected);
-        QCOMPARE(ComputeDockedGeometry(ScreenEdge(edge), Offset, QSize(60, 300), from, dock),
-                 QRect(expected, QSize(60, 300)));
+        QCOMPARE(ComputeDockedGeometry(ScreenEdge(edge), Offset, size, from, dock), QRect(expected, size));
     }
 
     void defaultPlacement_data()
     {
         QTest::addColumn<DockPositionInfo>("dock");
         QTest::addColumn<QRect>("area");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("y");
+        QTest::addColumn<QPoint>("expected");
         // Height 301 in 600: the halves round on their own, 300 - 150.
-        QTest::newRow("no dock") << Dock(0) << Screen << 740 << 150;
-        QTest::newRow("offset area") << Dock(0) << Offset << 840 << 200;
-        QTest::newRow("right dock, flag 0") << Dock(3, 40, 0, 0) << Screen << 0 << 150;
-        QTest::newRow("right dock, flag 1") << Dock(3, 40, 0, 1) << Screen << 740 << 150;
-        QTest::newRow("left dock, flag 0") << Dock(1, 40, 0, 0) << Screen << 740 << 150;
+        QTest::newRow("no dock") << Dock(0) << Screen << QPoint(740, 150);
+        QTest::newRow("offset area") << Dock(0) << Offset << QPoint(840, 200);
+        QTest::newRow("right dock, flag 0") << Dock(3, 40, 0, 0) << Screen << QPoint(0, 150);
+        QTest::newRow("right dock, flag 1") << Dock(3, 40, 0, 1) << Screen << QPoint(740, 150);
+        QTest::newRow("left dock, flag 0") << Dock(1, 40, 0, 0) << Screen << QPoint(740, 150);
     }
-
     void defaultPlacement()
     {
         QFETCH(DockPositionInfo, dock);
         QFETCH(QRect, area);
-        QFETCH(int, x);
-        QFETCH(int, y);
-        QCOMPARE(ComputeDefaultPlacement(GetDefaultPlacementEdge(dock), area, QSize(60, 301)), QRect(x, y, 60, 301));
+        QFETCH(QPoint, expected);
+        QCOMPARE(ComputeDefaultPlacement(GetDefaultPlacementEdge(dock), area, QSize(60, 301)),
+                 QRect(expected, QSize(60, 301)));
     }
 };
 
