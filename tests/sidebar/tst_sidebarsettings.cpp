@@ -22,12 +22,18 @@ const std::string UiStateKey = "Orb/Sidebar/sidebar_ui_state";
 const std::string LastVisibleKey = "Orb/Sidebar/sidebar_last_visible_ui_state";
 const std::string PositionKey = "Orb/Sidebar/sidebar_position";
 
-void Put(Store& store, const std::string& key, int value)
+// A store holding the values that are not Missing, with the call record cleared after them.
+std::shared_ptr<Store> StoreWith(int uiState, int lastVisible, int edge = Missing)
 {
-    if (value != Missing)
+    auto store = std::make_shared<Store>();
+    for (const auto& [key, value] : {std::pair(UiStateKey, uiState), std::pair(LastVisibleKey, lastVisible),
+                                     std::pair(std::string("Orb/Sidebar/sidebar_screen_edge"), edge)})
     {
-        store.SetInt(key, value);
+        if (value != Missing)
+            store->SetInt(key, value);
     }
+    CallRecord::Clear();
+    return store;
 }
 
 QString Stored(const Store& store, const std::string& key)
@@ -38,27 +44,22 @@ QString Stored(const Store& store, const std::string& key)
 QStringList Writes()
 {
     QStringList writes = CallRecord::CallsStartingWith("ApplicationSettings::Set");
-    writes.replaceInStrings("ApplicationSettings::", "").replaceInStrings("Orb/Sidebar/", "");
-    return writes;
+    return writes.replaceInStrings("ApplicationSettings::", "").replaceInStrings("Orb/Sidebar/", "");
 }
 
 // Child side: prints the state the first holder reads, both stored ints and the writes it made.
 int RunFirstHolder(int uiState, int lastVisible)
 {
-    auto store = std::make_shared<Store>();
-    Put(*store, UiStateKey, uiState);
-    Put(*store, LastVisibleKey, lastVisible);
-    CallRecord::Clear();
+    const auto store = StoreWith(uiState, lastVisible);
     const SidebarSettings settings(store);
-    const QStringList writes = Writes();
-    const QString line = QStringLiteral("%1|%2|%3|%4")
-                             .arg(settings.ReadUiState())
-                             .arg(Stored(*store, UiStateKey), Stored(*store, LastVisibleKey), writes.join(';'));
-    std::printf("%s\n", qPrintable(line));
+    std::printf("%s\n",
+                qPrintable(QStringLiteral("%1|%2|%3|%4")
+                               .arg(settings.ReadUiState())
+                               .arg(Stored(*store, UiStateKey), Stored(*store, LastVisibleKey), Writes().join(';'))));
     return 0;
 }
 
-std::vector<uint8_t> Bytes(const char* hex)
+std::vector<uint8_t> Bytes(const QByteArray& hex)
 {
     const QByteArray bytes = QByteArray::fromHex(hex);
     return std::vector<uint8_t>(bytes.cbegin(), bytes.cend());
@@ -69,20 +70,9 @@ class tst_SidebarSettings : public QObject
 {
     Q_OBJECT
 
-    std::shared_ptr<Store> store;
-
 private slots:
-    void initTestCase()
-    {
-        // Spend this process's fix-up so every holder below is a later one.
-        const SidebarSettings first(std::make_shared<Store>());
-    }
-
-    void init()
-    {
-        store = std::make_shared<Store>();
-        CallRecord::Clear();
-    }
+    // Spends this process's fix-up so every holder below is a later one.
+    void initTestCase() { SidebarSettings(std::make_shared<Store>()); }
 
     void firstHolderOfProcess_data()
     {
@@ -95,7 +85,6 @@ private slots:
         QTest::newRow("compacted untouched") << 1 << 0 << "1|1|0|";
         QTest::newRow("empty store") << Missing << Missing << "0|-|-|";
     }
-
     void firstHolderOfProcess()
     {
         QFETCH(int, uiState);
@@ -109,79 +98,57 @@ private slots:
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).trimmed(), expected);
     }
 
-    void defaultsOnEmptyStore()
-    {
-        const SidebarSettings settings(store);
-        QCOMPARE(settings.ReadPosition(), QPoint(16777215, 16777215));
-        QCOMPARE(settings.ReadScreenEdge(), None);
-        QCOMPARE(settings.ReadUiState(), Maximized);
-        QCOMPARE(settings.ReadAdditionalFeatureId(), std::string());
-        QVERIFY(store->Values().empty());
-    }
-
-    void storedPosition_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("negative y") << QByteArray() << QPoint(100, -20) << QByteArray("00000064ffffffec");
-        QTest::newRow("default point") << QByteArray("0000000000000000") << QPoint(16777215, 16777215)
-                                       << QByteArray("00ffffff00ffffff");
-    }
-
-    void storedPosition()
-    {
-        QFETCH(QByteArray, before);
-        QFETCH(QPoint, point);
-        QFETCH(QByteArray, stored);
-        if (!before.isEmpty())
-        {
-            store->SetBytes(PositionKey, Bytes(before));
-        }
-        SidebarSettings settings(store);
-        settings.WritePosition(point);
-        QCOMPARE(std::get<std::vector<uint8_t>>(store->Values().at(PositionKey)), Bytes(stored));
-        QCOMPARE(settings.ReadPosition(), point);
-    }
-
-    void positionFromOddBytes_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QPoint>("expected");
-        QTest::newRow("y cut short") << QByteArray("00000064ffff") << QPoint(100, 0);
-        QTest::newRow("x cut short") << QByteArray("000000") << QPoint(0, 0);
-    }
-
-    void positionFromOddBytes()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QPoint, expected);
-        store->SetBytes(PositionKey, Bytes(bytes));
-        QCOMPARE(SidebarSettings(store).ReadPosition(), expected);
-    }
-
-    void oddIntegers_data()
+    // A later holder reads what is stored, odd values as the defaults, and writes nothing.
+    void readsStoredIntegers_data()
     {
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("edge");
         QTest::addColumn<int>("state");
+        QTest::newRow("nothing") << Missing << int(None) << int(Maximized);
         QTest::newRow("1") << 1 << int(Left) << int(Compacted);
         // Only the first holder of a process brings a hidden panel back.
         QTest::newRow("2, later holder stays hidden") << 2 << int(Top) << int(Hidden);
         QTest::newRow("5") << 5 << int(None) << int(Maximized);
         QTest::newRow("-1") << -1 << int(None) << int(Maximized);
     }
-
-    void oddIntegers()
+    void readsStoredIntegers()
     {
         QFETCH(int, stored);
         QFETCH(int, edge);
         QFETCH(int, state);
-        store->SetInt("Orb/Sidebar/sidebar_screen_edge", stored);
-        store->SetInt(UiStateKey, stored);
-        const SidebarSettings settings(store);
+        const SidebarSettings settings(StoreWith(stored, Missing, stored));
         QCOMPARE(int(settings.ReadScreenEdge()), edge);
         QCOMPARE(int(settings.ReadUiState()), state);
+        QCOMPARE(Writes(), QStringList());
+    }
+
+    // Big-endian x then y; a coordinate the bytes do not hold reads as 0.
+    void position_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QPoint>("read");
+        QTest::addColumn<QPoint>("written");
+        QTest::addColumn<QByteArray>("stored");
+        const QPoint none(16777215, 16777215);
+        QTest::newRow("nothing stored") << QByteArray() << none << QPoint(100, -20) << QByteArray("00000064ffffffec");
+        QTest::newRow("y cut short") << QByteArray("00000064ffff") << QPoint(100, 0) << none
+                                     << QByteArray("00ffffff00ffffff");
+        QTest::newRow("x cut short") << QByteArray("000000") << QPoint(0, 0) << none << QByteArray("00ffffff00ffffff");
+    }
+    void position()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QPoint, read);
+        QFETCH(QPoint, written);
+        QFETCH(QByteArray, stored);
+        auto store = StoreWith(Missing, Missing);
+        if (!before.isEmpty())
+            store->SetBytes(PositionKey, Bytes(before));
+        SidebarSettings settings(store);
+        QCOMPARE(settings.ReadPosition(), read);
+        settings.WritePosition(written);
+        QCOMPARE(std::get<std::vector<uint8_t>>(store->Values().at(PositionKey)), Bytes(stored));
+        QCOMPARE(settings.ReadPosition(), written);
     }
 
     void writeUiState_data()
@@ -201,17 +168,13 @@ private slots:
         // Compared with the raw stored value, not the one it reads as.
         QTest::newRow("odd stored state") << 5 << 0 << int(Maximized) << QStringList{"SetInt(sidebar_ui_state, 0)"};
     }
-
     void writeUiState()
     {
         QFETCH(int, uiState);
         QFETCH(int, lastVisible);
         QFETCH(int, written);
         QFETCH(QStringList, writes);
-        Put(*store, UiStateKey, uiState);
-        Put(*store, LastVisibleKey, lastVisible);
-        SidebarSettings settings(store);
-        CallRecord::Clear();
+        SidebarSettings settings(StoreWith(uiState, lastVisible));
         settings.WriteUiState(static_cast<SidebarUiState>(written));
         QCOMPARE(Writes(), writes);
         QCOMPARE(settings.ReadUiState(), static_cast<SidebarUiState>(written));
@@ -219,7 +182,7 @@ private slots:
 
     void saveWritesOnlyChangedValues()
     {
-        SidebarSettings settings(store);
+        SidebarSettings settings(StoreWith(Missing, Missing));
         const auto save = [&settings](const QPoint& position, const std::string& featureId)
         {
             settings.WriteUiState(Compacted);
@@ -245,9 +208,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     if (argc == 4 && qstrcmp(argv[1], FirstHolderArgument) == 0)
-    {
         return RunFirstHolder(QByteArray(argv[2]).toInt(), QByteArray(argv[3]).toInt());
-    }
     tst_SidebarSettings test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);
