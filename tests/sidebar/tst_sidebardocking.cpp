@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTest>
 #include <QWindow>
 
@@ -20,7 +19,6 @@ namespace
 // this point grabs it 24 pixels from its left and 150 from its top.
 const QPoint kGrab(760, 300);
 const QPoint kGrabOffset(24, 150);
-
 } // namespace
 
 class tst_SidebarDocking : public QObject
@@ -38,33 +36,28 @@ private slots:
     void defaultPlacementOnEmptyStore_data()
     {
         QTest::addColumn<int>("dockPosition");
-        QTest::addColumn<int>("dockFlag");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<int>("edge");
-
-        QTest::newRow("no dock") << 0 << 0 << QRect(736, 150, 64, 300) << 3;
-        QTest::newRow("right dock, flag 0") << 3 << 0 << QRect(0, 150, 64, 300) << 1;
+        QTest::newRow("no dock") << 0 << QRect(736, 150, 64, 300) << 3;
+        QTest::newRow("right dock, flag 0") << 3 << QRect(0, 150, 64, 300) << 1;
     }
     void defaultPlacementOnEmptyStore()
     {
         QFETCH(int, dockPosition);
-        QFETCH(int, dockFlag);
         QFETCH(QRect, geometry);
         QFETCH(int, edge);
-
         DockPositionInfo dock;
         dock.position = dockPosition;
-        dock.flag = dockFlag;
+        dock.flag = 0;
         dock.width = 50;
         dock.height = 40;
         DockPositionInfo::SetSimulatedDock(dock);
 
         Services services;
         auto panel = services.MakeSidebar();
-
         QVERIFY(!panel->isVisible());
         QCOMPARE(panel->geometry(), geometry);
-        QCOMPARE(StyleValue(panel.get(), "Edge"), edge == 1 ? QStringLiteral("Left") : QStringLiteral("Right"));
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QString(EdgeNames[edge]));
         QCOMPARE(services.StoredPosition(), geometry.topLeft());
         QCOMPARE(services.StoredInt("sidebar_screen_edge"), edge);
         // Defaults are not written.
@@ -76,7 +69,6 @@ private slots:
     {
         QTest::addColumn<QPoint>("moveBy");
         QTest::addColumn<bool>("moves");
-
         QTest::newRow("4+3") << QPoint(-4, -3) << false;
         QTest::newRow("8") << QPoint(-8, 0) << true;
         // Manhattan, not straight-line distance.
@@ -86,7 +78,6 @@ private slots:
     {
         QFETCH(QPoint, moveBy);
         QFETCH(bool, moves);
-
         Services services;
         auto panel = services.ShownPanel();
         QVERIFY(panel);
@@ -94,7 +85,6 @@ private slots:
 
         PressAndMove(panel.get(), kGrab, kGrab + moveBy);
         QCOMPARE(panel->pos(), moves ? start + moveBy : start);
-
         // Once dragging, any distance follows the cursor.
         if (moves)
         {
@@ -104,64 +94,49 @@ private slots:
         Release(panel.get(), kGrab + moveBy);
     }
 
+    // A click on a feature button executes it; a drag, also one begun on the button, does not.
     void releaseSnapsToNearestEdge_data()
     {
         QTest::addColumn<QPoint>("dropAt");
+        QTest::addColumn<bool>("onButton");
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<QString>("edgeText");
-
-        QTest::newRow("left") << QPoint(100, 200) << QRect(0, 200, 64, 300) << "Left";
-        QTest::newRow("top") << QPoint(300, 20) << QRect(300, 0, 280, 56) << "Top";
-        QTest::newRow("bottom") << QPoint(300, 290) << QRect(300, 544, 280, 56) << "Bottom";
-        QTest::newRow("back to right") << QPoint(700, 100) << QRect(736, 100, 64, 300) << "Right";
+        QTest::newRow("left") << QPoint(100, 200) << false << QRect(0, 200, 64, 300) << "Left";
+        QTest::newRow("left, from a feature button") << QPoint(136, 150) << true << QRect(0, 150, 64, 300) << "Left";
+        QTest::newRow("top") << QPoint(300, 20) << false << QRect(300, 0, 280, 56) << "Top";
+        QTest::newRow("bottom") << QPoint(300, 290) << false << QRect(300, 544, 280, 56) << "Bottom";
+        QTest::newRow("back to right") << QPoint(700, 100) << false << QRect(736, 100, 64, 300) << "Right";
     }
     void releaseSnapsToNearestEdge()
     {
         QFETCH(QPoint, dropAt);
+        QFETCH(bool, onButton);
         QFETCH(QRect, geometry);
         QFETCH(QString, edgeText);
-
         // Buttons large enough that the vertical layout needs more height (64) than a horizontal
         // edge gives (56), while the horizontal layout fits; the window sets no minimum of its own.
-        const QString sheet = qApp->styleSheet();
-        const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
-        qApp->setStyleSheet(sheet + QStringLiteral("#Sidebar QPushButton { min-width: 16px; max-width: 16px;"
-                                                   " min-height: 16px; max-height: 16px; }"));
-        Services services;
-        auto panel = services.ShownPanel({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
-        QVERIFY(panel);
-
-        PressAndMove(panel.get(), kGrab, dropAt + kGrabOffset);
-        QCOMPARE(panel->pos(), dropAt);
-        Release(panel.get(), dropAt + kGrabOffset);
-
-        QCOMPARE(panel->geometry(), geometry);
-        QCOMPARE(StyleValue(panel->findChild<QWidget*>(QStringLiteral("closeButton")), "Edge"), edgeText);
-        // Snapping stores nothing; the next transition or the destructor does.
-        QCOMPARE(services.StoredPosition(), QPoint(736, 150));
-    }
-
-    void clickOnFeatureButtonExecutesButDragDoesNot()
-    {
+        const auto restoreSheet =
+            AddStyle("#Sidebar QPushButton { min-width: 16px; max-width: 16px; min-height: 16px; max-height: 16px; }");
         Services services;
         const auto capturing = MakeFeature("capturing");
-        auto panel = services.ShownPanel({capturing.feature});
+        auto panel = services.ShownPanel({MakeFeature("screenshotting").feature, capturing.feature});
         QVERIFY(panel);
-        auto* button = panel->findChild<QPushButton*>(QStringLiteral("capturingFeatureButton"));
+        QPushButton* button = Button(panel.get(), "capturingFeatureButton");
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(*capturing.executed, 1);
-        QCOMPARE(panel->pos(), QPoint(736, 150));
 
-        const QPoint from = button->mapToGlobal(button->rect().center());
-        const QPoint to = from + QPoint(-600, 0);
+        QWidget* target = onButton ? static_cast<QWidget*>(button) : panel.get();
+        const QPoint from = onButton ? button->mapToGlobal(button->rect().center()) : kGrab;
+        const QPoint to = from + dropAt - panel->pos();
+        PressAndMove(target, from, to);
+        QCOMPARE(panel->pos(), dropAt);
+        Release(target, to);
 
-        PressAndMove(button, from, to);
-        QCOMPARE(panel->x(), 736 - 600);
-        Release(button, to);
-
+        QCOMPARE(panel->geometry(), geometry);
+        QCOMPARE(StyleValue(button, "Edge"), edgeText);
         QCOMPARE(*capturing.executed, 1);
-        QCOMPARE(panel->x(), 0);
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
+        // Snapping stores nothing; the next transition or the destructor does.
+        QCOMPARE(services.StoredPosition(), QPoint(736, 150));
     }
 
     // Without a release, the drag ends and snaps at the button watch's tick, or at once on hiding.
@@ -224,10 +199,10 @@ private slots:
     void hoverFollowsMouseAfterClick()
     {
         Services services;
-        auto panel = services.ShownPanel({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        auto panel = services.ShownPanel(MakeFeatures({"screenshotting", "capturing"}));
         QVERIFY(panel);
-        auto* screenshot = panel->findChild<QPushButton*>(QStringLiteral("screenshottingFeatureButton"));
-        auto* capturing = panel->findChild<QPushButton*>(QStringLiteral("capturingFeatureButton"));
+        QPushButton* screenshot = Button(panel.get(), "screenshottingFeatureButton");
+        QPushButton* capturing = Button(panel.get(), "capturingFeatureButton");
 
         // Through the window system, as a user's mouse: it marks the widget under the mouse.
         QWindow* window = panel->windowHandle();
@@ -246,57 +221,43 @@ private slots:
     }
 
     // A drag that starts while the panel expands ends the expansion first; the snap at the
-    // release is where the panel stays.
-    void dragDuringStateAnimationWinsOverIt()
+    // release is where the panel stays. Compacted shows the tail alone, however the panel got
+    // there, so the docked size holds after an edge change, also where a style makes the tail
+    // larger than that size.
+    void dragOfCompactedPanel_data()
     {
-        Services services;
-        auto panel = services.ShownPanel();
-        QVERIFY(panel);
-        auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
-        panel->SetUiState(SidebarUiState::Compacted);
-        QTRY_COMPARE(panel->geometry(), QRect(784, 150, 16, 120));
-
-        panel->SetUiState(SidebarUiState::Maximized);
-        QVERIFY(body->isHidden());
-        const QPoint grab(790, 200);
-        PressAndMove(panel.get(), grab, QPoint(106, 200));
-        Release(panel.get(), QPoint(106, 200));
-
-        QTRY_VERIFY(!body->isHidden());
-        QCOMPARE(panel->geometry(), QRect(0, 150, 64, 300));
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
-    }
-
-    // Compacted shows the tail alone, however the panel got there, so the docked size holds
-    // after an edge change, also where a style makes the tail larger than that size.
-    void compactedPanelStaysFlushWithEdge_data()
-    {
+        QTest::addColumn<bool>("expanding");
         QTest::addColumn<QString>("extraStyle");
-        QTest::newRow("test style") << QString();
-        QTest::newRow("tail taller than the compacted height")
-            << QStringLiteral("#Sidebar #tailButton { min-height: 20px; max-height: 20px; }");
+        QTest::addColumn<QPoint>("dropAt");
+        QTest::addColumn<QRect>("geometry");
+        QTest::newRow("expanding, to left") << true << QString() << QPoint(106, 200) << QRect(0, 150, 64, 300);
+        QTest::newRow("to bottom") << false << QString() << QPoint(306, 550) << QRect(300, 588, 110, 12);
+        QTest::newRow("to bottom, tail taller than the compacted height")
+            << false << "#Sidebar #tailButton { min-height: 20px; max-height: 20px; }" << QPoint(306, 550)
+            << QRect(300, 588, 110, 12);
     }
-    void compactedPanelStaysFlushWithEdge()
+    void dragOfCompactedPanel()
     {
+        QFETCH(bool, expanding);
         QFETCH(QString, extraStyle);
-        const QString sheet = qApp->styleSheet();
-        const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
-        qApp->setStyleSheet(sheet + extraStyle);
-
+        QFETCH(QPoint, dropAt);
+        QFETCH(QRect, geometry);
+        const auto restoreSheet = AddStyle(extraStyle);
         Services services;
         services.settings->SetInt(Key("sidebar_ui_state"), 1);
         auto panel = services.MakeSidebar();
         panel->SetUiState(SidebarUiState::Compacted);
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
         QCOMPARE(panel->geometry(), QRect(784, 150, 16, 120));
-        QVERIFY(panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"))->isHidden());
+        auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
+        if (expanding)
+            panel->SetUiState(SidebarUiState::Maximized);
+        QVERIFY(body->isHidden());
 
-        const QPoint grab(790, 200);
-        PressAndMove(panel.get(), grab, QPoint(306, 550));
-        Release(panel.get(), QPoint(306, 550));
-
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Bottom"));
-        QCOMPARE(panel->geometry(), QRect(300, 588, 110, 12));
+        Drag(panel.get(), QPoint(790, 200), dropAt);
+        QTRY_COMPARE(body->isHidden(), !expanding);
+        QCOMPARE(panel->geometry(), geometry);
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QString(expanding ? "Left" : "Bottom"));
     }
 
     void expandDuringCompactAnimation()
@@ -305,7 +266,6 @@ private slots:
         auto panel = services.ShownPanel();
         QVERIFY(panel);
         auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
-
         // Nothing to change: no animation, so the body stays.
         panel->SetUiState(SidebarUiState::Maximized);
         QVERIFY(!body->isHidden());
@@ -313,7 +273,6 @@ private slots:
         panel->SetUiState(SidebarUiState::Compacted);
         QVERIFY(body->isHidden());
         panel->SetUiState(SidebarUiState::Maximized);
-
         // The compact jumped to its end, and the expand starts from there.
         QCOMPARE(panel->geometry(), QRect(784, 150, 16, 120));
         QVERIFY(body->isHidden());
