@@ -1,5 +1,6 @@
 // The launcher panel's structure, edge layouts, style values, UI states and texts.
 
+#include "common/PanelInvariants.h"
 #include "common/SidebarTestFixture.h"
 
 #include <QAccessible>
@@ -8,12 +9,12 @@
 #include <QHash>
 #include <QProxyStyle>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
 
 using namespace SidebarTest;
+using PanelInvariants::StyleMismatch;
 using Zarvo::Orb::Module::Launcher::UI::SidebarUiState;
 
 namespace
@@ -25,11 +26,7 @@ public:
     bool isEmpty() const override { return false; }
     QString translate(const char* context, const char* sourceText, const char* = nullptr, int = -1) const override
     {
-        if (qstrcmp(context, "Sidebar") != 0)
-        {
-            return QString();
-        }
-        return QLatin1Char('[') + QString::fromUtf8(sourceText) + QLatin1Char(']');
+        return qstrcmp(context, "Sidebar") != 0 ? QString() : QStringLiteral("[%1]").arg(QString::fromUtf8(sourceText));
     }
 };
 
@@ -57,6 +54,8 @@ class tst_Sidebar : public QObject
 {
     Q_OBJECT
 
+    PolishCounter* polishes = nullptr;
+
 private slots:
     void initTestCase()
     {
@@ -66,11 +65,6 @@ private slots:
         PrepareSidebarSuite();
     }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
-
-private:
-    PolishCounter* polishes = nullptr;
-
-private slots:
 
     void emptyServiceIsRejected()
     {
@@ -88,65 +82,46 @@ private slots:
     void layoutAndStylesFollowEdge_data()
     {
         QTest::addColumn<int>("edge");
-        QTest::addColumn<QPoint>("position");
-        QTest::addColumn<QString>("edgeText");
         QTest::addColumn<QRect>("geometry");
-        // Along the screen edge the content is stacked vertically for Left and Right.
-        QTest::addColumn<bool>("verticalEdge");
-        // Left and Top put the close button and the body first, the tail last.
-        QTest::addColumn<bool>("mirrored");
         // The panel keeps its layout in a right-to-left language.
         QTest::addColumn<bool>("rightToLeft");
-
         for (const bool rightToLeft : {false, true})
         {
             const char* suffix = rightToLeft ? ", right to left" : "";
-            QTest::addRow("left%s", suffix)
-                << 1 << QPoint(0, 100) << "Left" << QRect(0, 100, 64, 300) << true << true << rightToLeft;
-            QTest::addRow("top%s", suffix)
-                << 2 << QPoint(200, 0) << "Top" << QRect(200, 0, 280, 56) << false << true << rightToLeft;
-            QTest::addRow("right%s", suffix)
-                << 3 << QPoint(736, 100) << "Right" << QRect(736, 100, 64, 300) << true << false << rightToLeft;
-            QTest::addRow("bottom%s", suffix)
-                << 4 << QPoint(200, 544) << "Bottom" << QRect(200, 544, 280, 56) << false << false << rightToLeft;
+            QTest::addRow("left%s", suffix) << 1 << QRect(0, 100, 64, 300) << rightToLeft;
+            QTest::addRow("top%s", suffix) << 2 << QRect(200, 0, 280, 56) << rightToLeft;
+            QTest::addRow("right%s", suffix) << 3 << QRect(736, 100, 64, 300) << rightToLeft;
+            QTest::addRow("bottom%s", suffix) << 4 << QRect(200, 544, 280, 56) << rightToLeft;
         }
     }
     void layoutAndStylesFollowEdge()
     {
         QFETCH(int, edge);
-        QFETCH(QPoint, position);
-        QFETCH(QString, edgeText);
         QFETCH(QRect, geometry);
-        QFETCH(bool, verticalEdge);
-        QFETCH(bool, mirrored);
         QFETCH(bool, rightToLeft);
         QApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         const auto restoreDirection = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
 
         Services services;
-        services.settings->SetInt(Key("sidebar_screen_edge"), edge);
-        services.StorePosition(position);
-        auto panel = services.ShownPanel({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
+        services.Place(edge, geometry.topLeft());
+        auto panel = services.ShownPanel(MakeFeatures({"screenshotting", "capturing"}));
         QVERIFY(panel);
-
         QCOMPARE(panel->geometry(), geometry);
-        for (QWidget* widget : WholeTree(panel.get()))
-        {
-            QCOMPARE(StyleValue(widget, "Edge"), edgeText);
-            QCOMPARE(StyleValue(widget, "State"), QStringLiteral("Maximized"));
-        }
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QString(EdgeNames[edge]));
+        QCOMPARE(StyleMismatch(*panel), QString());
 
-        // x: across the screen edge, y: along it.
+        // x: across the screen edge, y: along it (Left and Right stack the content vertically).
         const auto at = [&](const char* name)
         {
             const QPoint p = panel->findChild<QWidget*>(QLatin1String(name))->mapTo(panel.get(), QPoint(0, 0));
-            return verticalEdge ? p : QPoint(p.y(), p.x());
+            return edge % 2 ? p : p.transposed();
         };
         QVERIFY(at("screenshottingFeatureButton").y() < at("capturingFeatureButton").y());
         QVERIFY(at("smallButtonsFrame").y() < at("mainFeatureFrame").y());
         QVERIFY(at("mainFeatureFrame").y() < at("additionalFeatureFrame").y());
-        QCOMPARE(at("closeButton").x() < at("settingsButton").x(), mirrored);
-        QCOMPARE(at("tailButtonFrame").x() > at("bodyFrame").x(), mirrored);
+        // Left and Top put the close button and the body first, the tail last.
+        QCOMPARE(at("closeButton").x() < at("settingsButton").x(), edge <= 2);
+        QCOMPARE(at("tailButtonFrame").x() > at("bodyFrame").x(), edge <= 2);
     }
 
     // Edge and state changes are where the panel's style cost lies: one re-polish per widget at
@@ -155,48 +130,35 @@ private slots:
     {
         QTest::addColumn<bool>("dragToLeft");
         QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QString>("edgeText");
-        QTest::addColumn<QString>("stateText");
-
-        QTest::newRow("edge") << true << QRect(0, 150, 64, 300) << QString("Left") << QString("Maximized");
-        QTest::newRow("state") << false << QRect(784, 150, 16, 120) << QString("Right") << QString("Compacted");
+        QTest::newRow("edge") << true << QRect(0, 150, 64, 300);
+        QTest::newRow("state") << false << QRect(784, 150, 16, 120);
     }
     void styleChangeRepolishesEachWidgetOnce()
     {
         QFETCH(bool, dragToLeft);
         QFETCH(QRect, geometry);
-        QFETCH(QString, edgeText);
-        QFETCH(QString, stateText);
-
         Services services;
         services.StorePosition(QPoint(736, 150));
         services.settings->SetString(Key("sidebar_additional_feature_id"), "audioCapturing");
-        auto panel = services.MakeSidebar();
-        panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
-        panel->SetAdditionalFeatures({MakeFeature("webcamCapturing").feature, MakeFeature("audioCapturing").feature});
-        panel->SetUiState(SidebarUiState::Maximized);
-        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+        auto panel = services.ShownPanel(MakeFeatures({"screenshotting", "capturing"}),
+                                         MakeFeatures({"webcamCapturing", "audioCapturing"}));
+        QVERIFY(panel);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         polishes->counts.clear();
         if (dragToLeft)
-        {
-            PressAndMove(panel.get(), QPoint(760, 300), QPoint(100, 300));
-            Release(panel.get(), QPoint(100, 300));
-        }
+            Drag(panel.get(), QPoint(760, 300), QPoint(100, 300));
         else
-        {
             QTest::mouseClick(Button(panel.get(), "tailButton"), Qt::LeftButton);
-        }
         QTRY_COMPARE(panel->geometry(), geometry);
         panel->grab();
 
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QString(dragToLeft ? "Left" : "Right"));
+        QCOMPARE(StyleMismatch(*panel), QString());
         for (QWidget* widget : WholeTree(panel.get()))
         {
             const QByteArray name = widget->objectName().toUtf8();
             QVERIFY2(widget->styleSheet().isEmpty(), name);
-            QCOMPARE(StyleValue(widget, "Edge"), edgeText);
-            QCOMPARE(StyleValue(widget, "State"), stateText);
             // Once: every widget's values changed, so each needs its new look.
             QVERIFY2(polishes->counts.value(widget) == 1,
                      name + " polished " + QByteArray::number(polishes->counts.value(widget)));
@@ -207,24 +169,17 @@ private slots:
     // the new values, so a panel dragged to an edge is laid out as one made there.
     void edgeChangeLooksLikePanelMadeThere()
     {
-        const QString sheet = qApp->styleSheet();
-        const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
-        qApp->setStyleSheet(sheet + QStringLiteral("#bodyFrame { border: 5px solid red; }"
-                                                   "#bodyFrame[Edge=\"Right\"] { border-right: none; }"
-                                                   "#bodyFrame[Edge=\"Left\"] { border-left: none; }"));
-        const auto shown = [](Services& services, int edge, const QPoint& at)
-        {
-            services.settings->SetInt(Key("sidebar_screen_edge"), edge);
-            services.StorePosition(at);
-            return services.ShownPanel({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
-        };
+        const auto restoreSheet = AddStyle("#bodyFrame { border: 5px solid red; }"
+                                           "#bodyFrame[Edge=\"Right\"] { border-right: none; }"
+                                           "#bodyFrame[Edge=\"Left\"] { border-left: none; }");
         Services rightServices;
-        auto dragged = shown(rightServices, 3, QPoint(736, 150));
+        rightServices.Place(3, QPoint(736, 150));
+        auto dragged = rightServices.ShownPanel(MakeFeatures({"screenshotting", "capturing"}));
         QVERIFY(dragged);
-        PressAndMove(dragged.get(), QPoint(760, 300), QPoint(100, 300));
-        Release(dragged.get(), QPoint(100, 300));
+        Drag(dragged.get(), QPoint(760, 300), QPoint(100, 300));
         Services leftServices;
-        auto made = shown(leftServices, 1, dragged->pos());
+        leftServices.Place(1, dragged->pos());
+        auto made = leftServices.ShownPanel(MakeFeatures({"screenshotting", "capturing"}));
         QVERIFY(made);
 
         QCOMPARE(dragged->geometry(), made->geometry());
@@ -242,87 +197,68 @@ private slots:
     // stored additional tile by them before any edge or state change.
     void featureButtonsStyledFromTheStart()
     {
-        const QString sheet = qApp->styleSheet();
-        const auto restoreSheet = qScopeGuard([&] { qApp->setStyleSheet(sheet); });
-        qApp->setStyleSheet(sheet + QStringLiteral("#Sidebar QPushButton[Edge=\"Left\"][State=\"Compacted\"] {"
-                                                   " min-width: 6px; max-width: 6px; }"));
+        const auto restoreSheet = AddStyle("#Sidebar QPushButton[Edge=\"Left\"][State=\"Compacted\"] {"
+                                           " min-width: 6px; max-width: 6px; }");
         Services services;
-        services.settings->SetInt(Key("sidebar_screen_edge"), 1);
-        services.settings->SetInt(Key("sidebar_ui_state"), 1);
-        services.StorePosition(QPoint(0, 150));
+        services.Place(1, QPoint(0, 150), 1);
         services.settings->SetString(Key("sidebar_additional_feature_id"), "audioCapturing");
         auto panel = services.MakeSidebar();
         panel->SetUiState(SidebarUiState::Compacted);
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
-        panel->SetMainFeatures({MakeFeature("screenshotting").feature, MakeFeature("capturing").feature});
-        panel->SetAdditionalFeatures({MakeFeature("webcamCapturing").feature, MakeFeature("audioCapturing").feature});
+        panel->SetMainFeatures(MakeFeatures({"screenshotting", "capturing"}));
+        panel->SetAdditionalFeatures(MakeFeatures({"webcamCapturing", "audioCapturing"}));
 
-        for (QWidget* widget : WholeTree(panel.get()))
-        {
-            QCOMPARE(StyleValue(widget, "Edge"), QStringLiteral("Left"));
-            QCOMPARE(StyleValue(widget, "State"), QStringLiteral("Compacted"));
-        }
+        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
+        QCOMPARE(StyleMismatch(*panel), QString());
         QPushButton* audio = Button(panel.get(), "audioCapturingFeatureButton");
         audio->ensurePolished();
         QCOMPARE(audio->maximumWidth(), 6);
     }
 
+    // A Hidden panel keeps Hidden at a later start, at the size of its last visible state, and
+    // comes back on its edge when shown, also right by a corner.
     void restoresStoredState_data()
     {
         QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("lastVisible");
+        QTest::addColumn<QPoint>("position");
         QTest::addColumn<int>("expected");
-        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("geometry");
         QTest::addColumn<QString>("stateText");
 
-        QTest::newRow("maximized") << 0 << 0 << QSize(64, 300) << "Maximized";
-        QTest::newRow("compacted") << 1 << 1 << QSize(16, 120) << "Compacted";
-        QTest::newRow("hidden") << 2 << 2 << QSize(64, 300) << "Maximized";
-        QTest::newRow("out of range") << 5 << 0 << QSize(64, 300) << "Maximized";
+        QTest::newRow("maximized") << 0 << -1 << QPoint(700, 120) << 0 << QRect(736, 120, 64, 300) << "Maximized";
+        QTest::newRow("compacted") << 1 << -1 << QPoint(700, 120) << 1 << QRect(784, 120, 16, 120) << "Compacted";
+        QTest::newRow("out of range") << 5 << -1 << QPoint(700, 120) << 0 << QRect(736, 120, 64, 300) << "Maximized";
+        QTest::newRow("hidden") << 2 << -1 << QPoint(700, 120) << 2 << QRect(736, 120, 64, 300) << "Maximized";
+        QTest::newRow("hidden, last maximized, by a corner")
+            << 2 << 0 << QPoint(736, 0) << 2 << QRect(736, 0, 64, 300) << "Maximized";
+        QTest::newRow("hidden, last compacted, by a corner")
+            << 2 << 1 << QPoint(784, 0) << 2 << QRect(784, 0, 16, 120) << "Compacted";
     }
     void restoresStoredState()
     {
         QFETCH(int, stored);
+        QFETCH(int, lastVisible);
+        QFETCH(QPoint, position);
         QFETCH(int, expected);
-        QFETCH(QSize, size);
+        QFETCH(QRect, geometry);
         QFETCH(QString, stateText);
 
         Services services;
-        services.settings->SetInt(Key("sidebar_screen_edge"), 3);
-        services.StorePosition(QPoint(700, 120));
-        services.settings->SetInt(Key("sidebar_ui_state"), stored);
+        services.Place(3, position, stored);
+        if (lastVisible >= 0)
+            services.settings->SetInt(Key("sidebar_last_visible_ui_state"), lastVisible);
         auto panel = services.MakeSidebar();
 
         QCOMPARE(int(panel->GetUiState()), expected);
         QVERIFY(!panel->isVisible());
-        QCOMPARE(panel->size(), size);
-        QCOMPARE(panel->x(), 800 - size.width());
+        // Docked at the maximized size while hidden.
+        QCOMPARE(panel->geometry(), expected == 2 ? QRect(736, geometry.y(), 64, 300) : geometry);
         QCOMPARE(StyleValue(Button(panel.get(), "tailButton"), "State"), stateText);
         // Restoring is no transition: the odd stored value stays as it was.
         QCOMPARE(services.StoredInt("sidebar_ui_state"), stored);
-    }
 
-    // Hidden in the same process, the panel keeps Hidden at the next start and is shown later:
-    // it comes back on its edge, also right by a corner.
-    void hiddenPanelComesBackWhereItWas_data()
-    {
-        QTest::addColumn<int>("lastVisible");
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("maximized") << 0 << QRect(736, 0, 64, 300);
-        QTest::newRow("compacted") << 1 << QRect(784, 0, 16, 120);
-    }
-    void hiddenPanelComesBackWhereItWas()
-    {
-        QFETCH(int, lastVisible);
-        QFETCH(QRect, geometry);
-        Services services;
-        services.settings->SetInt(Key("sidebar_screen_edge"), 3);
-        services.StorePosition(geometry.topLeft());
-        services.settings->SetInt(Key("sidebar_ui_state"), 2);
-        services.settings->SetInt(Key("sidebar_last_visible_ui_state"), lastVisible);
-        auto panel = services.MakeSidebar();
-        QCOMPARE(int(panel->GetUiState()), 2);
-
-        panel->SetUiState(static_cast<SidebarUiState>(lastVisible));
+        panel->SetUiState(SidebarUiState(stateText == "Compacted" ? 1 : 0));
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
         QTRY_COMPARE(panel->geometry(), geometry);
         QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Right"));
@@ -350,10 +286,7 @@ private slots:
         QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Compacted));
         QCOMPARE(tail->toolTip(), QStringLiteral("Expand"));
         QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
-        for (QWidget* widget : WholeTree(panel.get()))
-        {
-            QCOMPARE(StyleValue(widget, "State"), QStringLiteral("Compacted"));
-        }
+        QCOMPARE(StyleMismatch(*panel), QString());
         QTRY_COMPARE(panel->geometry(), QRect(784, 150, 16, 120));
         QTRY_VERIFY(body->isHidden());
 
@@ -375,7 +308,6 @@ private slots:
     {
         Services services;
         QAction* preferences = services.actions->GetActionById(QStringLiteral("ActionPreferences"));
-        preferences->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
         auto panel = services.ShownPanel();
         QVERIFY(panel);
         QSignalSpy requests(panel.get(), &Sidebar::CloseRequest);
@@ -389,10 +321,7 @@ private slots:
         QCOMPARE(requests.at(1).at(0).value<Sidebar::CloseReason>(), Sidebar::CloseButton);
         QVERIFY(panel->isVisible());
 
-        QPushButton* settings = Button(panel.get(), "settingsButton");
-        QCOMPARE(settings->toolTip(),
-                 QStringLiteral("Settings (%1)").arg(preferences->shortcut().toString(QKeySequence::NativeText)));
-        QTest::mouseClick(settings, Qt::LeftButton);
+        QTest::mouseClick(Button(panel.get(), "settingsButton"), Qt::LeftButton);
         QCOMPARE(triggered.count(), 1);
         QCOMPARE(triggered.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
         QVERIFY(panel->actions().contains(preferences));
