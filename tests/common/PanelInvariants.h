@@ -37,17 +37,14 @@ inline QString StyleMismatch(const Sidebar& panel)
     const SidebarUiState uiState = panel.GetUiState();
     if (uiState != SidebarUiState::Hidden &&
         state != (uiState == SidebarUiState::Compacted ? QLatin1String("Compacted") : QLatin1String("Maximized")))
-    {
         return QStringLiteral("panel state %1 styled as %2").arg(int(uiState)).arg(state);
-    }
     for (const QWidget* widget : panel.findChildren<QWidget*>())
     {
-        if (widget->property("Edge").toString() != edge || widget->property("State").toString() != state)
-        {
+        const QString widgetEdge = widget->property("Edge").toString();
+        const QString widgetState = widget->property("State").toString();
+        if (widgetEdge != edge || widgetState != state)
             return QStringLiteral("%1 styled %2/%3, panel %4/%5")
-                .arg(widget->objectName(), widget->property("Edge").toString(), widget->property("State").toString(),
-                     edge, state);
-        }
+                .arg(widget->objectName(), widgetEdge, widgetState, edge, state);
     }
     return QString();
 }
@@ -67,25 +64,21 @@ inline QString NotDocked(const Sidebar& panel)
     const QRect geometry = panel.geometry();
     const QString edge = panel.property("Edge").toString();
     const bool compacted = panel.GetUiState() == SidebarUiState::Compacted;
-    const bool vertical = edge == QLatin1String("Left") || edge == QLatin1String("Right");
-    const QSize size =
-        vertical
-            ? (compacted ? QSize(panel.GetVerticalLauncherMinimumWidth(), panel.GetVerticalLauncherMinimumHeight())
-                         : QSize(panel.GetVerticalLauncherMaximumWidth(), panel.GetVerticalLauncherMaximumHeight()))
-            : (compacted
-                   ? QSize(panel.GetHorizontalLauncherMinimumWidth(), panel.GetHorizontalLauncherMinimumHeight())
-                   : QSize(panel.GetHorizontalLauncherMaximumWidth(), panel.GetHorizontalLauncherMaximumHeight()));
+    // The size properties by name, e.g. verticalLauncherMinimumWidth.
+    const QString prefix =
+        QLatin1String(edge == QLatin1String("Left") || edge == QLatin1String("Right") ? "vertical" : "horizontal") +
+        QLatin1String(compacted ? "LauncherMinimum" : "LauncherMaximum");
+    const QSize size(panel.property(qPrintable(prefix + QLatin1String("Width"))).toInt(),
+                     panel.property(qPrintable(prefix + QLatin1String("Height"))).toInt());
     const bool flush = (edge == QLatin1String("Left") && geometry.left() == area.left()) ||
                        (edge == QLatin1String("Right") && geometry.right() == area.right()) ||
                        (edge == QLatin1String("Top") && geometry.top() == area.top()) ||
                        (edge == QLatin1String("Bottom") && geometry.bottom() == area.bottom());
-    if (!flush || geometry.size() != size)
-    {
-        return QStringLiteral("panel %1 on %2 edge of %3, docked size %4x%5")
-            .arg(Text(geometry), edge, Text(area))
-            .arg(size.width())
-            .arg(size.height());
-    }
-    return QString();
+    if (flush && geometry.size() == size)
+        return QString();
+    return QStringLiteral("panel %1 on %2 edge of %3, docked size %4x%5")
+        .arg(Text(geometry), edge, Text(area))
+        .arg(size.width())
+        .arg(size.height());
 }
 } // namespace PanelInvariants

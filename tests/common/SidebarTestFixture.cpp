@@ -5,12 +5,10 @@
 #include "OrbUiMenu/CommonActions.h"
 
 #include <QApplication>
-#include <QDataStream>
 #include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <QVariant>
 #include <QWidget>
 
 // The resources live in a static library: pull them in explicitly (from the global name space).
@@ -82,27 +80,6 @@ void Services::Place(int edge, const QPoint& position, int uiState) const
         settings->SetInt(Key("sidebar_ui_state"), uiState);
 }
 
-// Written and read here independently of the module's own coding of the point.
-void Services::StorePosition(const QPoint& position) const
-{
-    QByteArray bytes;
-    QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream.setVersion(QDataStream::Qt_5_11);
-    stream << qint32(position.x()) << qint32(position.y());
-    settings->SetBytes(Key("sidebar_position"), std::vector<uint8_t>(bytes.begin(), bytes.end()));
-}
-
-QPoint Services::StoredPosition() const
-{
-    const auto stored = settings->GetBytes(Key("sidebar_position"), {});
-    QDataStream stream(QByteArray(reinterpret_cast<const char*>(stored.data()), int(stored.size())));
-    stream.setVersion(QDataStream::Qt_5_11);
-    qint32 x = 0;
-    qint32 y = 0;
-    stream >> x >> y;
-    return QPoint(x, y);
-}
-
 TestFeature MakeFeature(const QString& id, std::function<QString()> tooltip)
 {
     TestFeature made;
@@ -162,8 +139,4 @@ QPushButton* Button(const QWidget* parent, const QString& name)
     return parent->findChild<QPushButton*>(name);
 }
 
-QString StyleValue(const QWidget* widget, const char* property)
-{
-    return widget->property(property).toString();
-}
 } // namespace SidebarTest

@@ -4,6 +4,7 @@
 
 #include "Module/Launcher/IFeature.h"
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
+#include "Module/Launcher/UI/Sidebar/SidebarSettings.h"
 
 #include "OrbUiActionsController/ActionsController.h"
 #include "StandIns/StandIns.h"
@@ -25,6 +26,7 @@ namespace SidebarTest
 {
 using Zarvo::Orb::Module::Launcher::IFeature;
 using Zarvo::Orb::Module::Launcher::UI::Sidebar;
+using Zarvo::Orb::Module::Launcher::UI::SidebarSettings;
 using Features = std::vector<std::shared_ptr<IFeature>>;
 
 // The "Edge" style values by stored edge number.
@@ -60,8 +62,9 @@ struct Services
 
     // Stores an edge, a position and, unless negative, a UI state for the next panel.
     void Place(int edge, const QPoint& position, int uiState = -1) const;
-    void StorePosition(const QPoint& position) const;
-    QPoint StoredPosition() const;
+    // Through the module's own coding of the point, which tst_sidebarsettings pins to bytes.
+    void StorePosition(const QPoint& position) const { SidebarSettings(settings).WritePosition(position); }
+    QPoint StoredPosition() const { return SidebarSettings(settings).ReadPosition(); }
     // -1 when the key holds nothing.
     int StoredInt(const std::string& name) const { return settings->GetInt(Key(name), -1); }
 };
@@ -84,7 +87,4 @@ void Release(QWidget* target, const QPoint& at);
 void Drag(QWidget* target, const QPoint& from, const QPoint& to);
 
 QPushButton* Button(const QWidget* parent, const QString& name);
-
-// The value of the "Edge" or "State" dynamic property.
-QString StyleValue(const QWidget* widget, const char* property);
 } // namespace SidebarTest

@@ -59,7 +59,6 @@ class tst_Sidebar : public QObject
 private slots:
     void initTestCase()
     {
-        qRegisterMetaType<Sidebar::CloseReason>();
         polishes = new PolishCounter;
         QApplication::setStyle(polishes);
         PrepareSidebarSuite();
@@ -107,7 +106,7 @@ private slots:
         auto panel = services.ShownPanel(MakeFeatures({"screenshotting", "capturing"}));
         QVERIFY(panel);
         QCOMPARE(panel->geometry(), geometry);
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QString(EdgeNames[edge]));
+        QCOMPARE(panel->property("Edge").toString(), QString(EdgeNames[edge]));
         QCOMPARE(StyleMismatch(*panel), QString());
 
         // x: across the screen edge, y: along it (Left and Right stack the content vertically).
@@ -125,7 +124,9 @@ private slots:
     }
 
     // Edge and state changes are where the panel's style cost lies: one re-polish per widget at
-    // most, and no style sheet on a widget (that would re-parse it for each).
+    // most, and no style sheet on a widget (that would re-parse it for each). What widgets take
+    // from the style at a change (here the body's frame width) follows the new values, so the
+    // panel is laid out as one made at its new edge and state.
     void styleChangeRepolishesEachWidgetOnce_data()
     {
         QTest::addColumn<bool>("dragToLeft");
@@ -137,11 +138,21 @@ private slots:
     {
         QFETCH(bool, dragToLeft);
         QFETCH(QRect, geometry);
+        const auto restoreSheet = AddStyle("#bodyFrame { border: 5px solid red; }"
+                                           "#bodyFrame[Edge=\"Right\"] { border-right: none; }"
+                                           "#bodyFrame[Edge=\"Left\"] { border-left: none; }");
+        const auto shown = [](Services& services, int edge, const QPoint& at, SidebarUiState state)
+        {
+            services.Place(edge, at, state);
+            services.settings->SetString(Key("sidebar_additional_feature_id"), "audioCapturing");
+            auto panel = services.MakeSidebar();
+            panel->SetMainFeatures(MakeFeatures({"screenshotting", "capturing"}));
+            panel->SetAdditionalFeatures(MakeFeatures({"webcamCapturing", "audioCapturing"}));
+            panel->SetUiState(state);
+            return QTest::qWaitForWindowExposed(panel.get()) ? std::move(panel) : nullptr;
+        };
         Services services;
-        services.StorePosition(QPoint(736, 150));
-        services.settings->SetString(Key("sidebar_additional_feature_id"), "audioCapturing");
-        auto panel = services.ShownPanel(MakeFeatures({"screenshotting", "capturing"}),
-                                         MakeFeatures({"webcamCapturing", "audioCapturing"}));
+        auto panel = shown(services, 3, QPoint(736, 150), SidebarUiState::Maximized);
         QVERIFY(panel);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
@@ -153,7 +164,7 @@ private slots:
         QTRY_COMPARE(panel->geometry(), geometry);
         panel->grab();
 
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QString(dragToLeft ? "Left" : "Right"));
+        QCOMPARE(panel->property("Edge").toString(), QString(dragToLeft ? "Left" : "Right"));
         QCOMPARE(StyleMismatch(*panel), QString());
         for (QWidget* widget : WholeTree(panel.get()))
         {
@@ -163,32 +174,18 @@ private slots:
             QVERIFY2(polishes->counts.value(widget) == 1,
                      name + " polished " + QByteArray::number(polishes->counts.value(widget)));
         }
-    }
 
-    // What widgets take from the style at a style change (here the body's frame width) follows
-    // the new values, so a panel dragged to an edge is laid out as one made there.
-    void edgeChangeLooksLikePanelMadeThere()
-    {
-        const auto restoreSheet = AddStyle("#bodyFrame { border: 5px solid red; }"
-                                           "#bodyFrame[Edge=\"Right\"] { border-right: none; }"
-                                           "#bodyFrame[Edge=\"Left\"] { border-left: none; }");
-        Services rightServices;
-        rightServices.Place(3, QPoint(736, 150));
-        auto dragged = rightServices.ShownPanel(MakeFeatures({"screenshotting", "capturing"}));
-        QVERIFY(dragged);
-        Drag(dragged.get(), QPoint(760, 300), QPoint(100, 300));
-        Services leftServices;
-        leftServices.Place(1, dragged->pos());
-        auto made = leftServices.ShownPanel(MakeFeatures({"screenshotting", "capturing"}));
+        Services madeServices;
+        auto made = shown(madeServices, dragToLeft ? 1 : 3, panel->pos(), panel->GetUiState());
         QVERIFY(made);
-
-        QCOMPARE(dragged->geometry(), made->geometry());
+        QCOMPARE(made->geometry(), panel->geometry());
         for (QWidget* widget : WholeTree(made.get()))
         {
-            const QWidget* twin =
-                widget == made.get() ? dragged.get() : dragged->findChild<QWidget*>(widget->objectName());
+            if (!widget->isVisibleTo(made.get()))
+                continue;
+            const QWidget* twin = widget == made.get() ? panel.get() : panel->findChild<QWidget*>(widget->objectName());
             QVERIFY(twin);
-            QCOMPARE(twin->mapTo(dragged.get(), QPoint()), widget->mapTo(made.get(), QPoint()));
+            QCOMPARE(twin->mapTo(panel.get(), QPoint()), widget->mapTo(made.get(), QPoint()));
             QCOMPARE(twin->size(), widget->size());
         }
     }
@@ -208,7 +205,7 @@ private slots:
         panel->SetMainFeatures(MakeFeatures({"screenshotting", "capturing"}));
         panel->SetAdditionalFeatures(MakeFeatures({"webcamCapturing", "audioCapturing"}));
 
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
+        QCOMPARE(panel->property("Edge").toString(), QStringLiteral("Left"));
         QCOMPARE(StyleMismatch(*panel), QString());
         QPushButton* audio = Button(panel.get(), "audioCapturingFeatureButton");
         audio->ensurePolished();
@@ -254,16 +251,17 @@ private slots:
         QVERIFY(!panel->isVisible());
         // Docked at the maximized size while hidden.
         QCOMPARE(panel->geometry(), expected == 2 ? QRect(736, geometry.y(), 64, 300) : geometry);
-        QCOMPARE(StyleValue(Button(panel.get(), "tailButton"), "State"), stateText);
+        QCOMPARE(Button(panel.get(), "tailButton")->property("State").toString(), stateText);
         // Restoring is no transition: the odd stored value stays as it was.
         QCOMPARE(services.StoredInt("sidebar_ui_state"), stored);
 
         panel->SetUiState(SidebarUiState(stateText == "Compacted" ? 1 : 0));
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
         QTRY_COMPARE(panel->geometry(), geometry);
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Right"));
+        QCOMPARE(panel->property("Edge").toString(), QStringLiteral("Right"));
     }
 
+    // Each transition saves; one asked for during another's animation starts from that one's end.
     void uiStateTransitionsShowHideAndSave()
     {
         Services services;
@@ -281,15 +279,24 @@ private slots:
         QCOMPARE(services.StoredInt("sidebar_ui_state"), 0);
         QTRY_COMPARE(panel->geometry(), QRect(736, 150, 64, 300));
         QTRY_VERIFY(!body->isHidden());
+        // Nothing to change: no animation, so the body stays.
+        panel->SetUiState(SidebarUiState::Maximized);
+        QVERIFY(!body->isHidden());
 
         QTest::mouseClick(tail, Qt::LeftButton);
         QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Compacted));
         QCOMPARE(tail->toolTip(), QStringLiteral("Expand"));
         QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
         QCOMPARE(StyleMismatch(*panel), QString());
-        QTRY_COMPARE(panel->geometry(), QRect(784, 150, 16, 120));
-        QTRY_VERIFY(body->isHidden());
+        QVERIFY(body->isHidden());
+        panel->SetUiState(SidebarUiState::Maximized);
+        QCOMPARE(panel->geometry(), QRect(784, 150, 16, 120));
+        QVERIFY(body->isHidden());
+        QTRY_COMPARE(panel->geometry(), QRect(736, 150, 64, 300));
+        QTRY_VERIFY(!body->isHidden());
 
+        QTest::mouseClick(tail, Qt::LeftButton);
+        QTRY_COMPARE(panel->geometry(), QRect(784, 150, 16, 120));
         panel->SetUiState(SidebarUiState::Hidden);
         QVERIFY(!panel->isVisible());
         QCOMPARE(panel->size(), QSize(16, 120));
@@ -302,29 +309,27 @@ private slots:
         QCOMPARE(int(panel->GetUiState()), int(SidebarUiState::Hidden));
         QVERIFY(!panel->isVisible());
         QVERIFY(services.settings->Contains(Key("sidebar_position")));
+
+        // Destroyed while compacting: the state is saved with the position the animation began at.
+        panel->SetUiState(SidebarUiState::Maximized);
+        panel->SetUiState(SidebarUiState::Compacted);
+        panel.reset();
+        QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
+        QCOMPARE(services.StoredPosition(), QPoint(736, 150));
     }
 
-    void smallButtonsAndCloseEvent()
+    // Close reasons are checked through the controller (tst_controller).
+    void settingsButtonTriggersPreferences()
     {
         Services services;
-        QAction* preferences = services.actions->GetActionById(QStringLiteral("ActionPreferences"));
         auto panel = services.ShownPanel();
         QVERIFY(panel);
-        QSignalSpy requests(panel.get(), &Sidebar::CloseRequest);
         QSignalSpy triggered(services.actions.get(),
                              &Zarvo::Orb::UI::ActionsController::ActionsController::ActionTriggered);
-
-        QVERIFY(!panel->close());
-        QTest::mouseClick(Button(panel.get(), "closeButton"), Qt::LeftButton);
-        QCOMPARE(requests.count(), 2);
-        QCOMPARE(requests.at(0).at(0).value<Sidebar::CloseReason>(), Sidebar::WindowClose);
-        QCOMPARE(requests.at(1).at(0).value<Sidebar::CloseReason>(), Sidebar::CloseButton);
-        QVERIFY(panel->isVisible());
-
         QTest::mouseClick(Button(panel.get(), "settingsButton"), Qt::LeftButton);
         QCOMPARE(triggered.count(), 1);
         QCOMPARE(triggered.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
-        QVERIFY(panel->actions().contains(preferences));
+        QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionPreferences"))));
         QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionQuit"))));
     }
 

@@ -48,16 +48,13 @@ private slots:
         QFETCH(int, edge);
         DockPositionInfo dock;
         dock.position = dockPosition;
-        dock.flag = 0;
-        dock.width = 50;
-        dock.height = 40;
         DockPositionInfo::SetSimulatedDock(dock);
 
         Services services;
         auto panel = services.MakeSidebar();
         QVERIFY(!panel->isVisible());
         QCOMPARE(panel->geometry(), geometry);
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QString(EdgeNames[edge]));
+        QCOMPARE(panel->property("Edge").toString(), QString(EdgeNames[edge]));
         QCOMPARE(services.StoredPosition(), geometry.topLeft());
         QCOMPARE(services.StoredInt("sidebar_screen_edge"), edge);
         // Defaults are not written.
@@ -133,7 +130,7 @@ private slots:
         Release(target, to);
 
         QCOMPARE(panel->geometry(), geometry);
-        QCOMPARE(StyleValue(button, "Edge"), edgeText);
+        QCOMPARE(button->property("Edge").toString(), edgeText);
         QCOMPARE(*capturing.executed, 1);
         // Snapping stores nothing; the next transition or the destructor does.
         QCOMPARE(services.StoredPosition(), QPoint(736, 150));
@@ -192,7 +189,7 @@ private slots:
             QCOMPARE(panel->pos(), snapped.topLeft());
         }
         QTRY_COMPARE_WITH_TIMEOUT(panel->geometry(), snapped, 1000);
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QStringLiteral("Left"));
+        QCOMPARE(panel->property("Edge").toString(), QStringLiteral("Left"));
     }
 
     // A click ends the press even though the button, not the panel, takes the release.
@@ -257,33 +254,7 @@ private slots:
         Drag(panel.get(), QPoint(790, 200), dropAt);
         QTRY_COMPARE(body->isHidden(), !expanding);
         QCOMPARE(panel->geometry(), geometry);
-        QCOMPARE(StyleValue(panel.get(), "Edge"), QString(expanding ? "Left" : "Bottom"));
-    }
-
-    void expandDuringCompactAnimation()
-    {
-        Services services;
-        auto panel = services.ShownPanel();
-        QVERIFY(panel);
-        auto* body = panel->findChild<QWidget*>(QStringLiteral("bodyContentFrame"));
-        // Nothing to change: no animation, so the body stays.
-        panel->SetUiState(SidebarUiState::Maximized);
-        QVERIFY(!body->isHidden());
-
-        panel->SetUiState(SidebarUiState::Compacted);
-        QVERIFY(body->isHidden());
-        panel->SetUiState(SidebarUiState::Maximized);
-        // The compact jumped to its end, and the expand starts from there.
-        QCOMPARE(panel->geometry(), QRect(784, 150, 16, 120));
-        QVERIFY(body->isHidden());
-        QTRY_COMPARE(panel->geometry(), QRect(736, 150, 64, 300));
-        QTRY_VERIFY(!body->isHidden());
-
-        // Destroyed while compacting: the state is saved with the position the animation began at.
-        panel->SetUiState(SidebarUiState::Compacted);
-        panel.reset();
-        QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
-        QCOMPARE(services.StoredPosition(), QPoint(736, 150));
+        QCOMPARE(panel->property("Edge").toString(), QString(expanding ? "Left" : "Bottom"));
     }
 };
 
