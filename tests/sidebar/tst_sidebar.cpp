@@ -3,7 +3,6 @@
 #include "common/PanelInvariants.h"
 #include "common/SidebarTestFixture.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QHash>
@@ -11,7 +10,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTranslator>
 
 using namespace SidebarTest;
 using PanelInvariants::StyleMismatch;
@@ -19,17 +17,6 @@ using Zarvo::Orb::Module::Launcher::UI::SidebarUiState;
 
 namespace
 {
-// Wraps every text of the panel's context in brackets, so a retranslation is visible.
-class BracketTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* sourceText, const char* = nullptr, int = -1) const override
-    {
-        return qstrcmp(context, "Sidebar") != 0 ? QString() : QStringLiteral("[%1]").arg(QString::fromUtf8(sourceText));
-    }
-};
-
 QList<QWidget*> WholeTree(QWidget* panel)
 {
     return QList<QWidget*>{panel} + panel->findChildren<QWidget*>();
@@ -331,34 +318,6 @@ private slots:
         QCOMPARE(triggered.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
         QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionPreferences"))));
         QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionQuit"))));
-    }
-
-    void languageChangeRetranslatesEveryTooltip()
-    {
-        Services services;
-        services.settings->SetInt(Key("sidebar_ui_state"), 1);
-        auto panel = services.MakeSidebar();
-        panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("F9"));
-        panel->SetMainFeatures(
-            {MakeFeature("screenshotting", [] { return QCoreApplication::translate("Sidebar", "Shot"); }).feature,
-             MakeFeature("capturing", [] { return QCoreApplication::translate("Sidebar", "Rec"); }).feature});
-
-        BracketTranslator translator;
-        QVERIFY(QCoreApplication::installTranslator(&translator));
-        const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&translator); });
-
-        QTRY_COMPARE(Button(panel.get(), "plusButton")->toolTip(), QStringLiteral("[Additional functional]"));
-        QCOMPARE(Button(panel.get(), "closeButton")->toolTip(), QStringLiteral("[Close]"));
-        QCOMPARE(Button(panel.get(), "tailButton")->toolTip(), QStringLiteral("[Expand]"));
-        QVERIFY(Button(panel.get(), "settingsButton")->toolTip().startsWith(QLatin1String("[Settings (")));
-        QCOMPARE(Button(panel.get(), "screenshottingFeatureButton")->toolTip(), QStringLiteral("[Shot]"));
-        QCOMPARE(Button(panel.get(), "capturingFeatureButton")->toolTip(), QStringLiteral("[Rec] (F9)"));
-        const auto accessibleName = [&](const char* name)
-        {
-            return QAccessible::queryAccessibleInterface(Button(panel.get(), name))->text(QAccessible::Name);
-        };
-        QCOMPARE(accessibleName("tailButton"), QStringLiteral("[Expand]"));
-        QCOMPARE(accessibleName("settingsButton"), QStringLiteral("[Settings]"));
     }
 };
 
