@@ -3,13 +3,9 @@
 #include "common/PanelInvariants.h"
 #include "common/SidebarTestFixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QHash>
 #include <QProxyStyle>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 
 using namespace SidebarTest;
 using PanelInvariants::StyleMismatch;

@@ -4,9 +4,6 @@
 
 #include "OrbUtilCommon/DockPositionInfo.h"
 
-#include <QApplication>
-#include <QPushButton>
-#include <QTest>
 #include <QWindow>
 
 using namespace SidebarTest;

@@ -3,17 +3,13 @@
 
 #include "common/SidebarTestFixture.h"
 
-#include "Module/Launcher/Feature.h"
 #include "Module/Launcher/UI/SidebarCustomizationDialog.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QApplication>
 #include <QLayout>
 #include <QPointer>
-#include <QPushButton>
 #include <QStackedWidget>
-#include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 #include <QToolTip>
@@ -70,10 +66,6 @@ void OnNextDialog(std::function<void(SidebarCustomizationDialog*)> act)
                        });
 }
 
-QPushButton* CardButton(const QWidget* dialog, const QString& id)
-{
-    return Button(dialog, id + QStringLiteral("FeatureButton"));
-}
 } // namespace
 
 class tst_SidebarFeatures : public QObject
@@ -204,8 +196,8 @@ private slots:
         QCOMPARE(stack->currentWidget()->objectName(), current);
         QCOMPARE(!Button(panel.get(), QStringLiteral("triangleButton"))->isHidden(), shown);
 
-        QPointer<QPushButton> oldMain = CardButton(panel.get(), QStringLiteral("capturing"));
-        QPointer<QPushButton> oldAdditional = CardButton(panel.get(), QStringLiteral("audioCapturing"));
+        QPointer<QPushButton> oldMain = Button(panel.get(), "capturingFeatureButton");
+        QPointer<QPushButton> oldAdditional = Button(panel.get(), "audioCapturingFeatureButton");
         const auto recording = MakeFeature("capturing", [] { return QStringLiteral("Record"); });
         panel->SetMainFeatures({recording.feature});
         panel->SetAdditionalFeatures({catalogue.audio.feature});
@@ -217,7 +209,7 @@ private slots:
         panel->SetFeatureHotkeyById(QStringLiteral("capturing"), QStringLiteral("F7"));
         QEvent languageChange(QEvent::LanguageChange);
         QApplication::sendEvent(panel.get(), &languageChange);
-        QCOMPARE(CardButton(frame, QStringLiteral("capturing"))->toolTip(), QStringLiteral("Record (F7)"));
+        QCOMPARE(Button(frame, "capturingFeatureButton")->toolTip(), QStringLiteral("Record (F7)"));
 
         panel.reset();
         QCOMPARE(services.settings->GetString(Key("sidebar_additional_feature_id"), {}),
@@ -246,9 +238,9 @@ private slots:
         OnNextDialog(
             [](SidebarCustomizationDialog* dialog)
             {
-                QVERIFY(!CardButton(dialog, "webcamCapturing")->isChecked());
-                QVERIFY(!CardButton(dialog, "audioCapturing")->isChecked());
-                CardButton(dialog, "webcamCapturing")->click();
+                QVERIFY(!Button(dialog, "webcamCapturingFeatureButton")->isChecked());
+                QVERIFY(!Button(dialog, "audioCapturingFeatureButton")->isChecked());
+                Button(dialog, "webcamCapturingFeatureButton")->click();
                 dialog->accept();
             });
         plus->click();
@@ -259,8 +251,8 @@ private slots:
         OnNextDialog(
             [](SidebarCustomizationDialog* dialog)
             {
-                QVERIFY(CardButton(dialog, "webcamCapturing")->isChecked());
-                CardButton(dialog, "webcamCapturing")->click();
+                QVERIFY(Button(dialog, "webcamCapturingFeatureButton")->isChecked());
+                Button(dialog, "webcamCapturingFeatureButton")->click();
                 dialog->reject();
             });
         triangle->click();
