@@ -36,6 +36,7 @@ using Zarvo::Orb::Module::Launcher::IFeature;
 using Zarvo::Orb::Module::Launcher::UI::Sidebar;
 using Zarvo::Orb::Module::Launcher::UI::SidebarSettings;
 using Features = std::vector<std::shared_ptr<IFeature>>;
+namespace Host = Zarvo::Host;
 
 // The "Edge" style values by stored edge number.
 inline const char* const EdgeNames[] = {"None", "Left", "Top", "Right", "Bottom"};
@@ -67,12 +68,11 @@ struct Services
 {
     Services() { actions->CreateActions(Zarvo::Orb::UI::Action::GetCommonActionParameters()); }
 
-    std::shared_ptr<Zarvo::Host::InMemoryApplicationSettingsManager> settings =
-        std::make_shared<Zarvo::Host::InMemoryApplicationSettingsManager>();
-    std::shared_ptr<Zarvo::Host::CustomizationManager> customization =
-        std::make_shared<Zarvo::Host::CustomizationManager>();
-    std::shared_ptr<Zarvo::Host::LinksOpener> links = std::make_shared<Zarvo::Host::LinksOpener>();
-    std::shared_ptr<Zarvo::Host::StatisticsManager> statistics = std::make_shared<Zarvo::Host::StatisticsManager>();
+    std::shared_ptr<Host::InMemoryApplicationSettingsManager> settings =
+        std::make_shared<Host::InMemoryApplicationSettingsManager>();
+    std::shared_ptr<Host::CustomizationManager> customization = std::make_shared<Host::CustomizationManager>();
+    std::shared_ptr<Host::LinksOpener> links = std::make_shared<Host::LinksOpener>();
+    std::shared_ptr<Host::StatisticsManager> statistics = std::make_shared<Host::StatisticsManager>();
     // Holds the host's common action table.
     std::shared_ptr<Zarvo::Orb::UI::ActionsController::ActionsController> actions =
         std::make_shared<Zarvo::Orb::UI::ActionsController::ActionsController>(customization, statistics);

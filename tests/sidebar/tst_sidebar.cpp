@@ -84,13 +84,24 @@ private slots:
         QApplication::setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
         const auto restoreDirection = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
 
+        // Feature buttons made after the panel is shown carry the values at once: the style sheet
+        // sizes the stored additional tile by them.
+        const auto restoreSheet =
+            AddStyle(QStringLiteral(
+                         "#Sidebar #audioCapturingFeatureButton[Edge=\"%1\"][State=\"Maximized\"] { max-width: 6px; }")
+                         .arg(EdgeNames[edge]));
         Services services;
         services.Place(edge, geometry.topLeft());
+        services.settings->SetString(Key("sidebar_additional_feature_id"), "audioCapturing");
         auto panel = services.ShownPanel(MakeFeatures({"screenshotting", "capturing"}));
         QVERIFY(panel);
+        panel->SetAdditionalFeatures(MakeFeatures({"webcamCapturing", "audioCapturing"}));
         QCOMPARE(panel->geometry(), geometry);
         QCOMPARE(panel->property("Edge").toString(), QString(EdgeNames[edge]));
         QCOMPARE(StyleMismatch(*panel), QString());
+        QPushButton* audio = Button(panel.get(), "audioCapturingFeatureButton");
+        audio->ensurePolished();
+        QCOMPARE(audio->maximumWidth(), 6);
 
         // x: across the screen edge, y: along it (Left and Right stack the content vertically).
         const auto at = [&](const char* name)
@@ -173,28 +184,6 @@ private slots:
         }
     }
 
-    // Feature buttons made after start carry the values at once; the style sheet sizes the
-    // stored additional tile by them before any edge or state change.
-    void featureButtonsStyledFromTheStart()
-    {
-        const auto restoreSheet = AddStyle("#Sidebar QPushButton[Edge=\"Left\"][State=\"Compacted\"] {"
-                                           " min-width: 6px; max-width: 6px; }");
-        Services services;
-        services.Place(1, QPoint(0, 150), 1);
-        services.settings->SetString(Key("sidebar_additional_feature_id"), "audioCapturing");
-        auto panel = services.MakeSidebar();
-        panel->SetUiState(SidebarUiState::Compacted);
-        QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
-        panel->SetMainFeatures(MakeFeatures({"screenshotting", "capturing"}));
-        panel->SetAdditionalFeatures(MakeFeatures({"webcamCapturing", "audioCapturing"}));
-
-        QCOMPARE(panel->property("Edge").toString(), QStringLiteral("Left"));
-        QCOMPARE(StyleMismatch(*panel), QString());
-        QPushButton* audio = Button(panel.get(), "audioCapturingFeatureButton");
-        audio->ensurePolished();
-        QCOMPARE(audio->maximumWidth(), 6);
-    }
-
     // A Hidden panel keeps Hidden at a later start, at the size of its last visible state, and
     // comes back on its edge when shown, also right by a corner.
     void restoresStoredState_data()
@@ -202,27 +191,22 @@ private slots:
         QTest::addColumn<int>("stored");
         QTest::addColumn<int>("lastVisible");
         QTest::addColumn<QPoint>("position");
-        QTest::addColumn<int>("expected");
         QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<QString>("stateText");
-
-        QTest::newRow("maximized") << 0 << -1 << QPoint(700, 120) << 0 << QRect(736, 120, 64, 300) << "Maximized";
-        QTest::newRow("compacted") << 1 << -1 << QPoint(700, 120) << 1 << QRect(784, 120, 16, 120) << "Compacted";
-        QTest::newRow("out of range") << 5 << -1 << QPoint(700, 120) << 0 << QRect(736, 120, 64, 300) << "Maximized";
-        QTest::newRow("hidden") << 2 << -1 << QPoint(700, 120) << 2 << QRect(736, 120, 64, 300) << "Maximized";
-        QTest::newRow("hidden, last maximized, by a corner")
-            << 2 << 0 << QPoint(736, 0) << 2 << QRect(736, 0, 64, 300) << "Maximized";
-        QTest::newRow("hidden, last compacted, by a corner")
-            << 2 << 1 << QPoint(784, 0) << 2 << QRect(784, 0, 16, 120) << "Compacted";
+        QTest::newRow("maximized") << 0 << -1 << QPoint(700, 120) << QRect(736, 120, 64, 300);
+        QTest::newRow("compacted") << 1 << -1 << QPoint(700, 120) << QRect(784, 120, 16, 120);
+        QTest::newRow("out of range") << 5 << -1 << QPoint(700, 120) << QRect(736, 120, 64, 300);
+        QTest::newRow("hidden") << 2 << -1 << QPoint(700, 120) << QRect(736, 120, 64, 300);
+        QTest::newRow("hidden, last maximized, by a corner") << 2 << 0 << QPoint(736, 0) << QRect(736, 0, 64, 300);
+        QTest::newRow("hidden, last compacted, by a corner") << 2 << 1 << QPoint(784, 0) << QRect(784, 0, 16, 120);
     }
     void restoresStoredState()
     {
         QFETCH(int, stored);
         QFETCH(int, lastVisible);
         QFETCH(QPoint, position);
-        QFETCH(int, expected);
         QFETCH(QRect, geometry);
-        QFETCH(QString, stateText);
+        const int expected = stored > 2 ? 0 : stored;
+        const bool compacted = stored == 1 || lastVisible == 1;
 
         Services services;
         services.Place(3, position, stored);
@@ -234,11 +218,12 @@ private slots:
         QVERIFY(!panel->isVisible());
         // Docked at the maximized size while hidden.
         QCOMPARE(panel->geometry(), expected == 2 ? QRect(736, geometry.y(), 64, 300) : geometry);
-        QCOMPARE(Button(panel.get(), "tailButton")->property("State").toString(), stateText);
+        QCOMPARE(panel->property("State").toString(), QString(compacted ? "Compacted" : "Maximized"));
+        QCOMPARE(StyleMismatch(*panel), QString());
         // Restoring is no transition: the odd stored value stays as it was.
         QCOMPARE(services.StoredInt("sidebar_ui_state"), stored);
 
-        panel->SetUiState(SidebarUiState(stateText == "Compacted" ? 1 : 0));
+        panel->SetUiState(compacted ? SidebarUiState::Compacted : SidebarUiState::Maximized);
         QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
         QTRY_COMPARE(panel->geometry(), geometry);
         QCOMPARE(panel->property("Edge").toString(), QStringLiteral("Right"));
