@@ -82,13 +82,11 @@ struct Services
         return std::make_unique<Sidebar>(actions, settings, customization, links, nullptr);
     }
 
-    // Maximized with these features and exposed; null when it never was.
-    std::unique_ptr<Sidebar> ShownPanel(const Features& main = {}, const Features& additional = {}) const
+    // Maximized with these main features and exposed; null when it never was.
+    std::unique_ptr<Sidebar> ShownPanel(const Features& mainFeatures = {}) const
     {
         auto panel = MakeSidebar();
-        panel->SetMainFeatures(main);
-        if (!additional.empty())
-            panel->SetAdditionalFeatures(additional);
+        panel->SetMainFeatures(mainFeatures);
         panel->SetUiState(Zarvo::Orb::Module::Launcher::UI::SidebarUiState::Maximized);
         return QTest::qWaitForWindowExposed(panel.get()) ? std::move(panel) : nullptr;
     }
@@ -164,11 +162,6 @@ inline void PressAndMove(QWidget* target, const QPoint& from, const QPoint& to)
 inline void Release(QWidget* target, const QPoint& at)
 {
     SendMouse(target, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-}
-inline void Drag(QWidget* target, const QPoint& from, const QPoint& to)
-{
-    PressAndMove(target, from, to);
-    Release(target, to);
 }
 
 inline QPushButton* Button(const QWidget* parent, const QString& name)

@@ -152,7 +152,10 @@ private slots:
 
         polishes->counts.clear();
         if (dragToLeft)
-            Drag(panel.get(), QPoint(760, 300), QPoint(100, 300));
+        {
+            PressAndMove(panel.get(), QPoint(760, 300), QPoint(100, 300));
+            Release(panel.get(), QPoint(100, 300));
+        }
         else
             QTest::mouseClick(Button(panel.get(), "tailButton"), Qt::LeftButton);
         QTRY_COMPARE(panel->geometry(), geometry);

@@ -33,19 +33,18 @@ private slots:
     void defaultPlacementOnEmptyStore_data()
     {
         QTest::addColumn<int>("dockPosition");
-        QTest::addColumn<QRect>("geometry");
         QTest::addColumn<int>("edge");
-        QTest::newRow("no dock") << 0 << QRect(736, 150, 64, 300) << 3;
-        QTest::newRow("right dock, flag 0") << 3 << QRect(0, 150, 64, 300) << 1;
+        QTest::newRow("no dock") << 0 << 3;
+        QTest::newRow("right dock, flag 0") << 3 << 1;
     }
     void defaultPlacementOnEmptyStore()
     {
         QFETCH(int, dockPosition);
-        QFETCH(QRect, geometry);
         QFETCH(int, edge);
         DockPositionInfo dock;
         dock.position = dockPosition;
         DockPositionInfo::SetSimulatedDock(dock);
+        const QRect geometry(edge == 1 ? 0 : 736, 150, 64, 300);
 
         Services services;
         auto panel = services.MakeSidebar();
@@ -147,33 +146,29 @@ private slots:
         Services services;
         auto panel = services.ShownPanel();
         QVERIFY(panel);
-        const QPoint dropAt(100, 200);
         const QRect snapped(0, 200, 64, 300);
-
         QWindow* window = panel->windowHandle();
         const auto releaseAll = qScopeGuard(
             [&]
             {
-                if (ending == "right")
-                {
-                    QTest::mouseRelease(window, Qt::RightButton);
-                    QTest::mouseRelease(window, Qt::LeftButton);
-                }
+                if (ending != "right")
+                    return;
+                QTest::mouseRelease(window, Qt::RightButton);
+                QTest::mouseRelease(window, Qt::LeftButton);
             });
         if (ending == "right")
         {
             // Through the window system, so that the application knows which buttons are down.
             QTest::mousePress(window, Qt::LeftButton, {}, kGrabOffset);
-            QTest::mouseMove(window, dropAt + kGrabOffset - panel->pos());
-            QCOMPARE(panel->pos(), dropAt);
+            QTest::mouseMove(window, QPoint(100, 200) + kGrabOffset - panel->pos());
             QTest::mousePress(window, Qt::RightButton, {}, kGrabOffset);
         }
         else
         {
             // Sent straight to the panel: as far as the application knows, no button is down.
-            PressAndMove(panel.get(), kGrab, dropAt + kGrabOffset);
-            QCOMPARE(panel->pos(), dropAt);
+            PressAndMove(panel.get(), kGrab, QPoint(100, 200) + kGrabOffset);
         }
+        QCOMPARE(panel->pos(), QPoint(100, 200));
         if (ending == "hide")
         {
             panel->SetUiState(SidebarUiState::Hidden);
@@ -248,7 +243,8 @@ private slots:
             panel->SetUiState(SidebarUiState::Maximized);
         QVERIFY(body->isHidden());
 
-        Drag(panel.get(), QPoint(790, 200), dropAt);
+        PressAndMove(panel.get(), QPoint(790, 200), dropAt);
+        Release(panel.get(), dropAt);
         QTRY_COMPARE(body->isHidden(), !expanding);
         QCOMPARE(panel->geometry(), geometry);
         QCOMPARE(panel->property("Edge").toString(), QString(expanding ? "Left" : "Bottom"));
