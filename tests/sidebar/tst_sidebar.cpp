@@ -187,8 +187,8 @@ private slots:
         }
     }
 
-    // A Hidden panel keeps Hidden at a later start, at the size of its last visible state, and
-    // comes back on its edge when shown, also right by a corner.
+    // A Hidden panel keeps Hidden at a later start, styled in its last visible state, and comes
+    // back on its edge when shown, also right by a corner.
     void restoresStoredState_data()
     {
         QTest::addColumn<int>("stored");
