@@ -5,7 +5,6 @@
 
 #include <QHash>
 #include <QProxyStyle>
-#include <QSignalSpy>
 
 using namespace SidebarTest;
 using PanelInvariants::StyleMismatch;
@@ -287,21 +286,6 @@ private slots:
         panel.reset();
         QCOMPARE(services.StoredInt("sidebar_ui_state"), 1);
         QCOMPARE(services.StoredPosition(), QPoint(736, 150));
-    }
-
-    // Close reasons are checked through the controller (tst_controller).
-    void settingsButtonTriggersPreferences()
-    {
-        Services services;
-        auto panel = services.ShownPanel();
-        QVERIFY(panel);
-        QSignalSpy triggered(services.actions.get(),
-                             &Zarvo::Orb::UI::ActionsController::ActionsController::ActionTriggered);
-        QTest::mouseClick(Button(panel.get(), "settingsButton"), Qt::LeftButton);
-        QCOMPARE(triggered.count(), 1);
-        QCOMPARE(triggered.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
-        QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionPreferences"))));
-        QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionQuit"))));
     }
 };
 

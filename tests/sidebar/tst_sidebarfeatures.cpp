@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLayout>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTextDocument>
 #include <QTimer>
@@ -117,6 +118,13 @@ private slots:
         QCOMPARE(texts("tailButton")[1], QStringLiteral("Compact"));
         QCOMPARE(texts("settingsButton"),
                  QStringList({"Settings (Ctrl+Shift+P)", "Settings", "Settings (Ctrl+Shift+P)"}));
+        // The button triggers what it names; the panel holds the shortcuts' actions.
+        QSignalSpy triggered(services.actions.get(),
+                             &Zarvo::Orb::UI::ActionsController::ActionsController::ActionTriggered);
+        Button(panel.get(), "settingsButton")->click();
+        QCOMPARE(triggered, QList<QVariantList>({{QStringLiteral("ActionPreferences")}}));
+        QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionPreferences"))));
+        QVERIFY(panel->actions().contains(services.actions->GetActionById(QStringLiteral("ActionQuit"))));
 
         // A first entry refreshes nothing; a changed one refreshes its own button, if that had an
         // entry when it was made, with its current text, and never the others.
