@@ -85,10 +85,8 @@ private slots:
 
         // Feature buttons made after the panel is shown carry the values at once: the style sheet
         // sizes the stored additional tile by them.
-        const auto restoreSheet =
-            AddStyle(QStringLiteral(
-                         "#Sidebar #audioCapturingFeatureButton[Edge=\"%1\"][State=\"Maximized\"] { max-width: 6px; }")
-                         .arg(EdgeNames[edge]));
+        const auto restoreSheet = AddStyle(
+            QStringLiteral("#audioCapturingFeatureButton[Edge=\"%1\"] { max-width: 6px; }").arg(EdgeNames[edge]));
         Services services;
         services.Place(edge, geometry.topLeft());
         services.settings->SetString(Key("sidebar_additional_feature_id"), "audioCapturing");
