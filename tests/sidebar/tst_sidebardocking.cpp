@@ -210,7 +210,6 @@ private slots:
         QTest::addColumn<QPoint>("dropAt");
         QTest::addColumn<QRect>("geometry");
         QTest::newRow("expanding, to left") << true << QString() << QPoint(106, 200) << QRect(0, 150, 64, 300);
-        QTest::newRow("to bottom") << false << QString() << QPoint(306, 550) << QRect(300, 588, 110, 12);
         QTest::newRow("to bottom, tail taller than the compacted height")
             << false << "#Sidebar #tailButton { min-height: 20px; max-height: 20px; }" << QPoint(306, 550)
             << QRect(300, 588, 110, 12);
