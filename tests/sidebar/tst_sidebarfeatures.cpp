@@ -86,13 +86,13 @@ private slots:
             ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
         QByteArray shotText = "Shot";
         // Without a title: screen readers name it by its tooltip.
+        const std::function<QString()> tooltip = [&]
+        {
+            return QCoreApplication::translate("Sidebar", shotText);
+        };
         const auto screenshotting = std::make_shared<Zarvo::Orb::Module::Launcher::Feature>(
             QStringLiteral("screenshotting"), [] {},
-            std::map<FeatureTextRole, std::function<QString()>>{{FeatureTextRole::Tooltip, [&]
-                                                                 {
-                                                                     return QCoreApplication::translate("Sidebar",
-                                                                                                        shotText);
-                                                                 }}});
+            std::map<FeatureTextRole, std::function<QString()>>{{FeatureTextRole::Tooltip, tooltip}});
         Catalogue catalogue;
         auto panel = services.MakeSidebar();
         panel->SetFeatureHotkeyById(QStringLiteral("screenshotting"), QStringLiteral("Ctrl+1"));
