@@ -1,13 +1,10 @@
 #include "common/HostFixture.h"
 
-#include "CallRecord/CallRecord.h"
 #include "Module/Launcher/IModule.h"
 #include "Module/Launcher/RegisterModuleIoC.h"
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
 
-#include <QApplication>
-#include <QMenu>
-#include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <typeinfo>
@@ -16,47 +13,19 @@ namespace LauncherTest
 {
 using namespace Zarvo;
 
-void RecordingHandler::Record(const QString& call)
-{
-    calls.append(call);
-    Host::CallRecord::Add(QStringLiteral("Handler::") + call);
-}
-
-HostFixture::HostFixture(Registration registration, const RegisterModule& registerModule, const RegisterModule& amend)
+HostFixture::HostFixture(Registration registration)
     : settings(std::make_shared<Host::InMemoryApplicationSettingsManager>())
     , customization(std::make_shared<Host::CustomizationManager>())
-    , lookAndFeel(std::make_shared<Host::LookAndFeelManager>())
-    , productSettingsManager(std::make_shared<Host::ProductSettingsManager>())
-    , links(std::make_shared<Host::LinksOpener>())
-    , statistics(std::make_shared<Host::StatisticsManager>())
     , feedback(std::make_shared<Host::FeedbackController>())
-    , tutorials(std::make_shared<Host::TutorialManager>())
-    , stimulus(std::make_shared<Host::ExternalStimulusHandler>())
-    , audio(std::make_shared<Host::AudioProvider>())
 {
     Hypodermic::ContainerBuilder builder;
-    Host::RegisterHost(builder,
-                       {settings, customization, lookAndFeel, productSettingsManager, links, statistics, feedback,
-                        tutorials, stimulus, audio},
-                       registration);
-    if (registerModule)
-        registerModule(builder);
-    if (amend)
-        amend(builder);
+    Host::HostServices services;
+    services.settings = settings;
+    services.customization = customization;
+    services.feedback = feedback;
+    Host::RegisterHost(builder, services, registration);
+    Orb::Module::Launcher::RegisterModuleIoC(builder);
     container = builder.build();
-}
-
-RegisterModule HostFixture::DefaultModule()
-{
-    return [](Hypodermic::ContainerBuilder& builder)
-    {
-        Orb::Module::Launcher::RegisterModuleIoC(builder);
-    };
-}
-
-std::string HostFixture::LauncherName()
-{
-    return typeid(Orb::Module::Launcher::IModule).name();
 }
 
 ResolvedLauncher HostFixture::ResolveLauncher()
@@ -64,7 +33,7 @@ ResolvedLauncher HostFixture::ResolveLauncher()
     const auto topLevel = QApplication::topLevelWidgets();
     const QSet<QWidget*> before(topLevel.begin(), topLevel.end());
     ResolvedLauncher launcher;
-    launcher.module = container->resolveNamed<Orb::Module::IModule>(LauncherName());
+    launcher.module = container->resolveNamed<Orb::Module::IModule>(typeid(Orb::Module::Launcher::IModule).name());
     for (QWidget* widget : QApplication::topLevelWidgets())
     {
         if (before.contains(widget))
@@ -73,64 +42,26 @@ ResolvedLauncher HostFixture::ResolveLauncher()
             launcher.sidebar = sidebar;
         else if (auto* menuBar = qobject_cast<QMenuBar*>(widget))
             launcher.menuBar = menuBar;
-        else if (auto* menu = qobject_cast<QMenu*>(widget))
-        {
-            if (menu->objectName() == QLatin1String("launcherTrayMenu"))
-                launcher.trayMenu = menu;
-            else if (menu->objectName() == QLatin1String("dockMenu"))
-                launcher.dockMenu = menu;
-        }
+        else if (widget->objectName() == QLatin1String("launcherTrayMenu"))
+            launcher.trayMenu = qobject_cast<QMenu*>(widget);
+        else if (widget->objectName() == QLatin1String("dockMenu"))
+            launcher.dockMenu = qobject_cast<QMenu*>(widget);
     }
     return launcher;
 }
 
-void HostFixture::StoreSidebarInt(const std::string& name, int value) const
-{
-    settings->SetInt("Orb/Sidebar/" + name, value);
-}
-
-void HostFixture::StoreHotkey(const std::string& id, const std::string& portableText) const
-{
-    settings->SetString("Orb/Hotkeys/" + id, portableText);
-}
-
 QStringList HostCalls()
 {
-    static const QStringList prefixes = {
-        QStringLiteral("CaptureTrayIcon::"),
-        QStringLiteral("CaptureTrayIconBlocker::"),
-        QStringLiteral("GlobalHotkeyGuard::"),
-        QStringLiteral("AudioComponentInstallHelper::"),
-        QStringLiteral("ParentProvider::"),
-        QStringLiteral("Util::ShowRaisedWindow"),
-        QStringLiteral("Util::HideWindow"),
-        QStringLiteral("WindowPositionHelper::"),
-        QStringLiteral("TutorialManager::"),
-        QStringLiteral("ExternalStimulusHandler::"),
-        QStringLiteral("FeedbackController::"),
-        QStringLiteral("Handler::"),
-        QStringLiteral("Test::"),
-    };
-    QStringList calls;
-    for (const QString& call : Host::CallRecord::Calls())
-    {
-        for (const QString& prefix : prefixes)
-        {
-            if (call.startsWith(prefix))
-            {
-                calls.append(call);
-                break;
-            }
-        }
-    }
-    return calls;
+    static const QRegularExpression kept(
+        "^(CaptureTrayIcon|CaptureTrayIconBlocker|GlobalHotkeyGuard|AudioComponentInstallHelper|ParentProvider|"
+        "WindowPositionHelper|TutorialManager|ExternalStimulusHandler|FeedbackController|Handler|Test)::|"
+        "^Util::(ShowRaisedWindow|HideWindow)");
+    return Host::CallRecord::Calls().filter(kept);
 }
 
 QAction* FindAction(const QMenu* menu, const QString& id)
 {
-    if (!menu)
-        return nullptr;
-    for (QAction* action : menu->actions())
+    for (QAction* action : menu ? menu->actions() : QList<QAction*>())
     {
         if (action->objectName() == id)
             return action;

@@ -3,6 +3,7 @@
 // Builds a container the way a host does, with the host stand-ins, registers the launcher into
 // it and resolves the launcher by its name.
 
+#include "CallRecord/CallRecord.h"
 #include "Hypodermic/Hypodermic.h"
 #include "Module/Launcher/IHandler.h"
 #include "ModuleFramework/IModule.h"
@@ -27,7 +28,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -66,17 +66,19 @@ public:
 
     // Entries without the "Handler::" prefix, e.g. "TakeScreenshot" or "HandleAction(ActionPreferences)".
     QStringList Calls() const { return calls; }
-    void Clear() { calls.clear(); }
 
 private:
-    void Record(const QString& call);
+    // Inline, so that a program loading the built library can use it without the module's code.
+    void Record(const QString& call)
+    {
+        calls.append(call);
+        Zarvo::Host::CallRecord::Add(QStringLiteral("Handler::") + call);
+    }
     QStringList calls;
 };
 
 // How the host registers its concrete classes.
 using Registration = Zarvo::Host::HostClasses;
-
-using RegisterModule = std::function<void(Hypodermic::ContainerBuilder&)>;
 
 // What one resolution produced: the launcher and the windows it made, found in the
 // application's top-level widgets.
@@ -92,35 +94,18 @@ struct ResolvedLauncher
 class HostFixture
 {
 public:
-    // registerModule runs after the host's registrations; amend runs last and may override them.
-    explicit HostFixture(Registration registration, const RegisterModule& registerModule = DefaultModule(),
-                         const RegisterModule& amend = {});
-
-    static RegisterModule DefaultModule();
-    // The name the host resolves the launcher by.
-    static std::string LauncherName();
+    explicit HostFixture(Registration registration);
 
     // Throws what the container or the launcher's constructor throws.
     ResolvedLauncher ResolveLauncher();
 
-    // With BuiltOnDemand every call builds a new instance, not the launcher's.
+    // With BuiltOnDemand every call builds a new instance, not the launcher's. The host's services
+    // (look and feel, links, ...) resolve to the one instance the module is given.
     template <class T> std::shared_ptr<T> Resolve() { return container->resolve<T>(); }
-
-    // "Orb/Sidebar/<name>" in the settings store.
-    void StoreSidebarInt(const std::string& name, int value) const;
-    // "Orb/Hotkeys/<id>" in the settings store; read by hotkey settings built afterwards.
-    void StoreHotkey(const std::string& id, const std::string& portableText) const;
 
     std::shared_ptr<Zarvo::Host::InMemoryApplicationSettingsManager> settings;
     std::shared_ptr<Zarvo::Host::CustomizationManager> customization;
-    std::shared_ptr<Zarvo::Host::LookAndFeelManager> lookAndFeel;
-    std::shared_ptr<Zarvo::Host::ProductSettingsManager> productSettingsManager;
-    std::shared_ptr<Zarvo::Host::LinksOpener> links;
-    std::shared_ptr<Zarvo::Host::StatisticsManager> statistics;
     std::shared_ptr<Zarvo::Host::FeedbackController> feedback;
-    std::shared_ptr<Zarvo::Host::TutorialManager> tutorials;
-    std::shared_ptr<Zarvo::Host::ExternalStimulusHandler> stimulus;
-    std::shared_ptr<Zarvo::Host::AudioProvider> audio;
 
 private:
     std::shared_ptr<Hypodermic::Container> container;

@@ -6,16 +6,18 @@
 
 namespace LauncherTest
 {
-// Translates every text of the given contexts to prefix + source text, so a test sees which
-// texts were looked up again after a language change.
-class PrefixTranslator : public QTranslator
+// Installed for the scope's life, translates every text of the given contexts to prefix + source
+// text, so a test sees which texts were looked up again after a language change.
+class ScopedTranslator : public QTranslator
 {
 public:
-    PrefixTranslator(const QString& prefix, const QStringList& contexts)
+    ScopedTranslator(const QString& prefix, const QStringList& contexts)
         : prefix(prefix)
         , contexts(contexts)
     {
+        QCoreApplication::installTranslator(this);
     }
+    ~ScopedTranslator() override { QCoreApplication::removeTranslator(this); }
 
     // An empty translator is installed without a LanguageChange event.
     bool isEmpty() const override { return false; }
@@ -28,20 +30,5 @@ public:
 private:
     QString prefix;
     QStringList contexts;
-};
-
-// Installed for the scope's life.
-class ScopedTranslator
-{
-public:
-    ScopedTranslator(const QString& prefix, const QStringList& contexts)
-        : translator(prefix, contexts)
-    {
-        QCoreApplication::installTranslator(&translator);
-    }
-    ~ScopedTranslator() { QCoreApplication::removeTranslator(&translator); }
-
-private:
-    PrefixTranslator translator;
 };
 } // namespace LauncherTest

@@ -16,10 +16,13 @@ using Getter = std::shared_ptr<IFeature> (FeatureFactory::*)() const;
 const Getter Getters[] = {&FeatureFactory::GetScreenshottingFeature, &FeatureFactory::GetCapturingFeature,
                           &FeatureFactory::GetWebcamCapturingFeature, &FeatureFactory::GetAudioCapturingFeature};
 
-QString TextOf(const IFeature& feature, FeatureTextRole role)
+// Id, tooltip, title, description; "<none>" for a text the feature lacks.
+QStringList Texts(const IFeature& feature)
 {
-    const auto getter = feature.GetText(role);
-    return getter ? getter() : QStringLiteral("<none>");
+    QStringList texts{feature.GetId()};
+    for (const auto role : {FeatureTextRole::Tooltip, FeatureTextRole::Title, FeatureTextRole::Description})
+        texts << (feature.GetText(role) ? feature.GetText(role)() : QStringLiteral("<none>"));
+    return texts;
 }
 } // namespace
 
@@ -33,7 +36,7 @@ private slots:
     void catalogue_data()
     {
         QTest::addColumn<int>("getter");
-        QTest::addColumn<QStringList>("texts"); // id, tooltip, title, description
+        QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QString>("handlerCall");
         QTest::newRow("screenshot") << 0 << QStringList{"screenshotting", "Screenshotting tooltip", "<none>", "<none>"}
                                     << "TakeScreenshot";
@@ -55,43 +58,24 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QString, handlerCall);
         RecordingHandler handler;
+        const FeatureFactory factory(&handler);
+        QCOMPARE((factory.*Getters[getter])(), (factory.*Getters[getter])());
+        QVERIFY((FeatureFactory(&handler).*Getters[getter])() != (factory.*Getters[getter])());
         const auto feature = (FeatureFactory(&handler).*Getters[getter])(); // outlives its factory
-        QCOMPARE(
-            QStringList({feature->GetId(), TextOf(*feature, FeatureTextRole::Tooltip),
-                         TextOf(*feature, FeatureTextRole::Title), TextOf(*feature, FeatureTextRole::Description)}),
-            texts);
+        QCOMPARE(Texts(*feature), texts);
         feature->Execute();
         QCOMPARE(handler.Calls(), QStringList{handlerCall});
+        (FeatureFactory(nullptr).*Getters[getter])()->Execute();
 
-        const auto inert = (FeatureFactory(nullptr).*Getters[getter])();
-        inert->Execute();
-        QCOMPARE(TextOf(*inert, FeatureTextRole::Tooltip), texts[1]);
-    }
-
-    void textsFollowTranslatorInTheirOwnContext()
-    {
-        const FeatureFactory factory(nullptr);
-        const auto tooltip = factory.GetAudioCapturingFeature()->GetText(FeatureTextRole::Tooltip);
-        const auto title = factory.GetAudioCapturingFeature()->GetText(FeatureTextRole::Title);
-        const auto description = factory.GetWebcamCapturingFeature()->GetText(FeatureTextRole::Description);
-        {
-            const ScopedTranslator sidebar(QStringLiteral("fr:"), {QStringLiteral("Sidebar")});
-            QCOMPARE(tooltip(), QStringLiteral("fr:Audio capturing tooltip"));
-            QCOMPARE(title(), QStringLiteral("Record audio"));
-            const ScopedTranslator dialog(QStringLiteral("de:"), {QStringLiteral("SidebarCustomizationDialog")});
-            QCOMPARE(title(), QStringLiteral("de:Record audio"));
-            QCOMPARE(description(), QStringLiteral("de:Record webcam video only."));
-        }
-        QCOMPARE(tooltip(), QStringLiteral("Audio capturing tooltip"));
-    }
-
-    void factoriesBuildDistinctFeatures()
-    {
-        RecordingHandler handler;
-        const FeatureFactory first(&handler);
-        const FeatureFactory second(&handler);
-        QCOMPARE(first.GetCapturingFeature(), first.GetCapturingFeature());
-        QVERIFY(second.GetCapturingFeature() != first.GetCapturingFeature());
+        // The tooltip is the panel's text, title and description the customization dialog's,
+        // each looked up when asked for.
+        QStringList translated = texts;
+        translated[1].prepend("fr:");
+        for (int role : {2, 3})
+            translated[role].prepend(texts[role] == "<none>" ? "" : "de:");
+        const ScopedTranslator sidebar("fr:", {"Sidebar"});
+        const ScopedTranslator dialog("de:", {"SidebarCustomizationDialog"});
+        QCOMPARE(Texts(*feature), translated);
     }
 };
 

@@ -1,5 +1,5 @@
 // Registration into the host's container: what a host resolves, how often it is built and what
-// an empty service does.
+// an empty service does to the launcher's classes.
 
 #include "common/HostFixture.h"
 
@@ -9,6 +9,9 @@
 #include "Module/Launcher/Factory.h"
 #include "Module/Launcher/IModule.h"
 #include "Module/Launcher/UI/LauncherActions.h"
+#include "Module/Launcher/UI/LauncherDockMenu.h"
+#include "Module/Launcher/UI/LauncherMenuBar.h"
+#include "Module/Launcher/UI/LauncherTrayMenu.h"
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
 #include "OrbUiActionsController/ActionsController.h"
 #include "OrbUiMenu/CommonActions.h"
@@ -18,7 +21,6 @@
 #include <QtTest>
 
 #include <stdexcept>
-#include <tuple>
 
 using namespace LauncherTest;
 using namespace Zarvo::Orb;
@@ -44,7 +46,6 @@ private slots:
         QFETCH(Registration, registration);
         HostFixture host(registration);
         auto launcher = host.ResolveLauncher();
-        QVERIFY(launcher.module);
         QVERIFY(dynamic_cast<Module::Launcher::IModule*>(launcher.module.get()));
         QVERIFY(dynamic_cast<IShowActiveWindow*>(launcher.module.get()));
         QVERIFY(launcher.sidebar && launcher.trayMenu && launcher.dockMenu && launcher.menuBar);
@@ -72,8 +73,7 @@ private slots:
         HostFixture host(Registration::SingleInstances);
         auto first = host.ResolveLauncher();
         auto second = host.ResolveLauncher();
-        QVERIFY(first.module != second.module);
-        QVERIFY(first.sidebar && second.sidebar && first.sidebar != second.sidebar);
+        QVERIFY(first.module != second.module && first.sidebar != second.sidebar);
         QAction* firstQuit = FindAction(first.trayMenu, "ActionQuit");
         QAction* secondQuit = FindAction(second.trayMenu, "ActionQuit");
         QVERIFY(firstQuit && secondQuit && firstQuit != secondQuit);
@@ -94,44 +94,59 @@ private slots:
 
     void emptyService_data()
     {
-        // The container never hands out an empty service, so these build the factory or the
-        // controller directly with the argument at that index empty.
-        QTest::addColumn<int>("factoryArgument");
-        QTest::addColumn<int>("controllerArgument");
-        QTest::newRow("factory: statistics manager") << 3 << -1;
-        QTest::newRow("factory: links opener") << 5 << -1;
-        QTest::newRow("controller: factory") << -1 << 0;
-        QTest::newRow("controller: hotkey guard") << -1 << 4;
-        QTest::newRow("controller: stimulus handler") << -1 << 8;
-        QTest::newRow("controller: tutorial manager") << -1 << 14;
-        QTest::newRow("controller: feedback controller, after the panel's services") << -1 << 16;
+        // The container never hands out an empty service, so these build each class directly with
+        // the argument at that index empty.
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("argument");
+        QTest::newRow("factory: statistics manager") << "factory" << 3;
+        QTest::newRow("factory: links opener") << "factory" << 5;
+        QTest::newRow("controller: factory") << "controller" << 0;
+        QTest::newRow("controller: hotkey guard") << "controller" << 4;
+        QTest::newRow("controller: stimulus handler") << "controller" << 8;
+        QTest::newRow("controller: tutorial manager") << "controller" << 14;
+        QTest::newRow("controller: feedback controller, after the panel's services") << "controller" << 16;
+        QTest::newRow("menu bar: actions") << "bar" << 0;
+        QTest::newRow("menu bar: customization") << "bar" << 1;
+        QTest::newRow("menu bar: look and feel") << "bar" << 2;
+        QTest::newRow("menu bar: product settings") << "bar" << 3;
+        QTest::newRow("tray menu: actions") << "tray" << 0;
+        QTest::newRow("tray menu: customization") << "tray" << 1;
+        QTest::newRow("dock menu: actions") << "dock" << 0;
     }
 
     void emptyService()
     {
-        QFETCH(int, factoryArgument);
-        QFETCH(int, controllerArgument);
+        QFETCH(QString, type);
+        QFETCH(int, argument);
         using Module::Launcher::Controller;
         using Module::Launcher::Factory;
         HostFixture host(Registration::SingleInstances);
-        auto factoryArguments = std::make_tuple(host.customization, host.lookAndFeel, host.Resolve<ProductSettings>(),
-                                                host.statistics, host.settings, host.links);
-        auto controllerArguments = std::make_tuple(
-            host.Resolve<Factory>(), host.Resolve<ProductSettings>(), host.Resolve<HotkeySettings>(),
-            host.Resolve<GlobalHotkeyManager>(), host.Resolve<GlobalHotkeyGuard>(), host.Resolve<PathsSettings>(),
-            host.Resolve<UI::ParentProvider>(), host.Resolve<UI::WindowPositionHelper>(), host.stimulus,
-            host.Resolve<UI::MainMenuBar>(), host.Resolve<UI::CaptureTrayIcon>(),
-            host.Resolve<UI::CaptureTrayIconBlocker>(), host.Resolve<UI::CaptureDockMenu>(),
-            host.Resolve<UI::AudioComponentInstallHelper>(), host.tutorials, host.settings, host.feedback, host.links);
-        ResetAt(factoryArguments, factoryArgument);
-        ResetAt(controllerArguments, controllerArgument);
+        const auto actions = host.Resolve<Factory>()->GetActionsController();
+        const auto lookAndFeel = host.Resolve<Zarvo::App::ILookAndFeelManager>();
+        const auto links = host.Resolve<Zarvo::App::ILinksOpener>();
         CallRecord::Clear();
         try
         {
-            if (factoryArgument >= 0)
-                std::apply([](const auto&... arguments) { Factory factory(arguments...); }, factoryArguments);
+            if (type == "factory")
+                BuildWithout<Factory>(argument, host.customization, lookAndFeel, host.Resolve<ProductSettings>(),
+                                      host.Resolve<Tracking::IStatisticsManager>(), host.settings, links);
+            else if (type == "controller")
+                BuildWithout<Controller>(
+                    argument, host.Resolve<Factory>(), host.Resolve<ProductSettings>(), host.Resolve<HotkeySettings>(),
+                    host.Resolve<GlobalHotkeyManager>(), host.Resolve<GlobalHotkeyGuard>(),
+                    host.Resolve<PathsSettings>(), host.Resolve<UI::ParentProvider>(),
+                    host.Resolve<UI::WindowPositionHelper>(), host.Resolve<IExternalStimulusHandler>(),
+                    host.Resolve<UI::MainMenuBar>(), host.Resolve<UI::CaptureTrayIcon>(),
+                    host.Resolve<UI::CaptureTrayIconBlocker>(), host.Resolve<UI::CaptureDockMenu>(),
+                    host.Resolve<UI::AudioComponentInstallHelper>(),
+                    host.Resolve<Service::Tutorial::ITutorialManager>(), host.settings, host.feedback, links);
+            else if (type == "bar")
+                BuildWithout<Module::Launcher::UI::LauncherMenuBar>(argument, actions, host.customization, lookAndFeel,
+                                                                    host.Resolve<ProductSettings>());
+            else if (type == "tray")
+                BuildWithout<Module::Launcher::UI::LauncherTrayMenu>(argument, actions, host.customization);
             else
-                std::apply([](const auto&... arguments) { Controller controller(arguments...); }, controllerArguments);
+                BuildWithout<Module::Launcher::UI::LauncherDockMenu>(argument, actions);
             QFAIL("built with an empty service");
         }
         catch (const std::logic_error& error)
@@ -144,15 +159,11 @@ private slots:
     }
 
 private:
-    template <class Tuple> static void ResetAt(Tuple& arguments, int index)
+    template <class T, class... Services> static void BuildWithout(int index, Services... services)
     {
-        std::apply(
-            [index](auto&... argument)
-            {
-                int i = 0;
-                ((i++ == index ? argument.reset() : void()), ...);
-            },
-            arguments);
+        int i = 0;
+        ((i++ == index ? services.reset() : void()), ...);
+        T built(services...);
     }
 };
 
