@@ -1,16 +1,14 @@
+#include "common/HostFixture.h"
 #include "launcher/PrefixTranslator.h"
 
+#include "Module/Launcher/Factory.h"
 #include "Module/Launcher/UI/LauncherActions.h"
 #include "Module/Launcher/UI/LauncherDockMenu.h"
 #include "Module/Launcher/UI/LauncherMenuBar.h"
 #include "Module/Launcher/UI/LauncherTrayMenu.h"
 #include "OrbUiActionsController/ActionsController.h"
 #include "OrbUiCapturePreset/PresetQAction.h"
-#include "OrbUiMenu/CommonActions.h"
-#include "OrbUserSettings/HotkeySettings.h"
-#include "OrbUserSettings/ProductSettings.h"
 #include "StandIns/PresetStorage.h"
-#include "StandIns/StandIns.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -23,41 +21,32 @@ using Zarvo::Orb::UI::ActionsController::ActionsController;
 
 namespace
 {
-// One token per entry: the action id, "-" for a separator, "section:<text>", "menu:<name>",
-// "preset:<name>".
+// One token per entry: the action id, "-" for a separator, "menu:<name>", "preset:<name>".
 QStringList Entries(const QMenu* menu)
 {
     QStringList entries;
     for (const auto* action : menu->actions())
-    {
-        if (const auto* preset = qobject_cast<const PresetQAction*>(action))
-            entries << "preset:" + preset->text();
-        else if (action->menu())
-            entries << "menu:" + action->menu()->objectName();
-        else if (action->isSeparator())
-            entries << (action->text().isEmpty() ? QString("-") : "section:" + action->text());
-        else
-            entries << action->objectName();
-    }
+        entries << (qobject_cast<const PresetQAction*>(action) ? "preset:" + action->text()
+                    : action->menu()                           ? "menu:" + action->menu()->objectName()
+                    : action->isSeparator()                    ? QString("-")
+                                                               : action->objectName());
     return entries;
 }
 
-const QStringList TrayOrder{
-    "ActionShowActiveWindow",
-    "-",
-    "ActionTakeScreenshotFromLauncher",
-    "ActionStartRecordFromLauncher",
-    "ActionStartAudioRecordFromLauncher",
-    "ActionStartWebCameraRecordFromLauncher",
-    "ActionOpenLibraryFiles",
-    "-",
-    "ActionPreferences",
-    "-",
-    "menu:menuHelp",
-    "-",
-    "ActionShowStyleSheetEditor",
-    "ActionQuit",
-};
+const QStringList TrayOrder{"ActionShowActiveWindow",
+                            "-",
+                            "ActionTakeScreenshotFromLauncher",
+                            "ActionStartRecordFromLauncher",
+                            "ActionStartAudioRecordFromLauncher",
+                            "ActionStartWebCameraRecordFromLauncher",
+                            "ActionOpenLibraryFiles",
+                            "-",
+                            "ActionPreferences",
+                            "-",
+                            "menu:menuHelp",
+                            "-",
+                            "ActionShowStyleSheetEditor",
+                            "ActionQuit"};
 } // namespace
 
 class tst_LauncherMenus : public QObject
@@ -67,15 +56,10 @@ class tst_LauncherMenus : public QObject
 private slots:
     void init()
     {
-        settings = std::make_shared<Zarvo::Host::InMemoryApplicationSettingsManager>();
-        customization = std::make_shared<Zarvo::Host::CustomizationManager>();
-        lookAndFeel = std::make_shared<Zarvo::Host::LookAndFeelManager>();
-        productSettings = std::make_shared<Zarvo::Orb::ProductSettings>(
-            settings, std::make_shared<Zarvo::Host::ProductSettingsManager>(), lookAndFeel);
-        actions =
-            std::make_shared<ActionsController>(customization, std::make_shared<Zarvo::Host::StatisticsManager>());
-        actions->CreateActions(Zarvo::Orb::UI::Action::GetCommonActionParameters() +
-                               Action::GetLauncherActionParameters());
+        host = std::make_unique<LauncherTest::HostFixture>(LauncherTest::Registration::SingleInstances);
+        lookAndFeel = host->Resolve<Zarvo::App::ILookAndFeelManager>();
+        productSettings = host->Resolve<Zarvo::Orb::ProductSettings>();
+        actions = host->Resolve<Zarvo::Orb::Module::Launcher::Factory>()->GetActionsController();
     }
 
     void cleanup()
@@ -90,7 +74,7 @@ private slots:
     // brings a shortcut of its own (the host's hotkeys set them).
     void textsFollowLanguage()
     {
-        LauncherMenuBar menuBar(actions, customization, lookAndFeel, productSettings);
+        LauncherMenuBar menuBar(actions, host->customization, lookAndFeel, productSettings);
         const auto* capture = menuBar.GetMenuBar()->findChild<QMenu*>("menuCapture");
         QVERIFY(capture);
         QStringList expected{"fr:" + capture->title()}, texts;
@@ -131,14 +115,14 @@ private slots:
         QFETCH(QStringList, expected);
         if (menu == "bar")
         {
-            LauncherMenuBar menuBar(actions, customization, lookAndFeel, productSettings);
+            LauncherMenuBar menuBar(actions, host->customization, lookAndFeel, productSettings);
             const auto barEntries = menuBar.GetMenuBar()->actions();
             QCOMPARE(barEntries.size(), 1);
             QCOMPARE(Entries(barEntries.first()->menu()), expected);
         }
         else if (menu == "tray")
         {
-            LauncherTrayMenu tray(actions, customization);
+            LauncherTrayMenu tray(actions, host->customization);
             QCOMPARE(Entries(tray.GetMenuData()), expected);
             tray.RebuildMenu();
             tray.RebuildMenu();
@@ -152,43 +136,37 @@ private slots:
         }
     }
 
-    void presetsHeadTrayMenuAndReachCallback()
+    // Presets head the tray menu and reach the callback; the menu and the callback go with it.
+    void trayPresets()
     {
         Zarvo::Host::PresetStorage storage;
         storage.Add(std::make_shared<Zarvo::Host::Preset>("Fast", "preset-fast"));
         storage.Add(std::make_shared<Zarvo::Host::Preset>("Game", "preset-game"));
-        const auto hotkeys = std::make_shared<Zarvo::Orb::HotkeySettings>(settings);
-        LauncherTrayMenu tray(actions, customization);
-        tray.LoadPresets(storage, hotkeys);
-        QCOMPARE(Entries(tray.GetMenuData()), QStringList({"preset:Fast", "preset:Game", "-"}) + TrayOrder);
-
-        QList<PresetQAction*> triggered;
-        tray.GetPresetActions().at(0)->trigger(); // no callback yet: ignored
-        tray.SetPresetTriggeredCallback([&triggered](PresetQAction* action) { triggered << action; });
-        tray.GetPresetActions().at(1)->trigger();
-        QCOMPARE(triggered, QList<PresetQAction*>{tray.GetPresetActions().at(1)});
-
-        // No presets: nothing above the first entry, not even a separator.
-        tray.LoadPresets(Zarvo::Host::PresetStorage(), hotkeys);
-        QCOMPARE(Entries(tray.GetMenuData()), TrayOrder);
-    }
-
-    void trayMenuDestructionRetiresMenuAndCallback()
-    {
-        auto tray = std::make_unique<LauncherTrayMenu>(actions, customization);
+        const auto hotkeys = std::make_shared<Zarvo::Orb::HotkeySettings>(host->settings);
+        auto tray = std::make_unique<LauncherTrayMenu>(actions, host->customization);
         const QPointer<QMenu> menu = tray->GetMenuData();
         QVERIFY(!menu->parent());
+        tray->LoadPresets(storage, hotkeys);
+        QCOMPARE(Entries(menu), QStringList({"preset:Fast", "preset:Game", "-"}) + TrayOrder);
+
+        QList<PresetQAction*> triggered;
+        tray->GetPresetActions().at(0)->trigger(); // no callback yet: ignored
         const auto token = std::make_shared<int>(0);
-        tray->SetPresetTriggeredCallback([token](PresetQAction*) {});
+        tray->SetPresetTriggeredCallback([&triggered, token](PresetQAction* action) { triggered << action; });
+        tray->GetPresetActions().at(1)->trigger();
+        QCOMPARE(triggered, QList<PresetQAction*>{tray->GetPresetActions().at(1)});
+
+        // No presets: nothing above the first entry, not even a separator.
+        tray->LoadPresets(Zarvo::Host::PresetStorage(), hotkeys);
+        QCOMPARE(Entries(menu), TrayOrder);
         tray.reset();
         QCOMPARE(token.use_count(), 1L);
         QTRY_VERIFY(menu.isNull());
     }
 
 private:
-    std::shared_ptr<Zarvo::Host::InMemoryApplicationSettingsManager> settings;
-    std::shared_ptr<Zarvo::Host::CustomizationManager> customization;
-    std::shared_ptr<Zarvo::Host::LookAndFeelManager> lookAndFeel;
+    std::unique_ptr<LauncherTest::HostFixture> host;
+    std::shared_ptr<Zarvo::App::ILookAndFeelManager> lookAndFeel;
     std::shared_ptr<Zarvo::Orb::ProductSettings> productSettings;
     std::shared_ptr<ActionsController> actions;
 };
