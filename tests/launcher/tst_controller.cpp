@@ -3,15 +3,12 @@
 
 #include "common/HostFixture.h"
 
-#include "CallRecord/CallRecord.h"
 #include "Interfaces/IShowActiveWindow.h"
 #include "Module/Launcher/UI/DoneWindow.h"
 #include "Module/Launcher/UI/FeatureRequestWindow.h"
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
 #include "OrbUiActionsController/ActionsController.h"
 
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
@@ -118,31 +115,27 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("state");
-        const int compacted = UI::Compacted;
-        QTest::newRow("quit") << "ActionQuit" << QStringList{"Quit"} << compacted;
-        QTest::newRow("screenshot") << "ActionTakeScreenshotFromLauncher" << QStringList{"TakeScreenshot"} << compacted;
-        QTest::newRow("audio") << "ActionStartAudioRecordFromLauncher" << QStringList{"StartAudioRecord"} << compacted;
-        QTest::newRow("webcam") << "ActionStartWebCameraRecordFromLauncher" << QStringList{"StartWebCameraRecord"}
-                                << compacted;
-        QTest::newRow("record") << "ActionStartRecordFromLauncher" << QStringList{"StartRecord"} << compacted;
-        QTest::newRow("library") << "ActionOpenLibraryFiles" << QStringList{"OpenLibraryFiles"} << compacted;
-        QTest::newRow("scheduler") << "ActionSchedulerPreferences" << QStringList{"ShowSchedulerPreferences(false)"}
-                                   << compacted;
-        QTest::newRow("show window") << "ActionShowActiveWindow" << QStringList() << int(UI::Maximized);
-        QTest::newRow("common action") << "ActionPreferences" << QStringList{"HandleAction(ActionPreferences)"}
-                                       << compacted;
-        QTest::newRow("screenshot button")
-            << "screenshottingFeatureButton" << QStringList{"TakeScreenshot"} << compacted;
-        QTest::newRow("record button") << "capturingFeatureButton" << QStringList{"StartRecord"} << compacted;
-        QTest::newRow("audio button") << "audioCapturingFeatureButton" << QStringList{"StartAudioRecord"} << compacted;
-        QTest::newRow("webcam button") << "webcamCapturingFeatureButton" << QStringList{"StartWebCameraRecord"}
-                                       << compacted;
-        // Hides the panel and offers the tutorial once.
-        QTest::newRow("close button") << "closeButton" << QStringList() << int(UI::Hidden);
-        QTest::newRow("window closed") << "close" << QStringList{"Quit"} << compacted;
-        QTest::newRow("unknown id, as UTF-8")
-            << QString::fromUtf8("Aktion \xC3\xBC") << QStringList{QString::fromUtf8("HandleAction(Aktion \xC3\xBC)")}
-            << compacted;
+        const auto row = [](const char* name, const QString& id, const QString& call, int state = UI::Compacted)
+        {
+            QTest::newRow(name) << id << (call.isEmpty() ? QStringList() : QStringList{call}) << state;
+        };
+        row("quit", "ActionQuit", "Quit");
+        row("screenshot", "ActionTakeScreenshotFromLauncher", "TakeScreenshot");
+        row("audio", "ActionStartAudioRecordFromLauncher", "StartAudioRecord");
+        row("webcam", "ActionStartWebCameraRecordFromLauncher", "StartWebCameraRecord");
+        row("record", "ActionStartRecordFromLauncher", "StartRecord");
+        row("library", "ActionOpenLibraryFiles", "OpenLibraryFiles");
+        row("scheduler", "ActionSchedulerPreferences", "ShowSchedulerPreferences(false)");
+        row("show window", "ActionShowActiveWindow", "", UI::Maximized);
+        row("common action", "ActionPreferences", "HandleAction(ActionPreferences)");
+        row("screenshot button", "screenshottingFeatureButton", "TakeScreenshot");
+        row("record button", "capturingFeatureButton", "StartRecord");
+        row("audio button", "audioCapturingFeatureButton", "StartAudioRecord");
+        row("webcam button", "webcamCapturingFeatureButton", "StartWebCameraRecord");
+        row("close button, hides and offers the tutorial once", "closeButton", "", UI::Hidden);
+        row("window closed", "close", "Quit");
+        row("unknown id, as UTF-8", QString::fromUtf8("Aktion \xC3\xBC"),
+            QString::fromUtf8("HandleAction(Aktion \xC3\xBC)"));
     }
 
     void actions()
@@ -256,10 +249,8 @@ private slots:
                  << "GlobalHotkeyGuard::Unlock"
                  << "CaptureTrayIconBlocker::Unblock";
         QCOMPARE(HostCalls(), expected);
-        QList<QPair<QString, QString>> sent;
-        if (send)
-            sent.append({text, "RequestFeatureFromSidebar"});
-        QCOMPARE(host.feedback->Sent(), sent);
+        using Sent = QList<QPair<QString, QString>>;
+        QCOMPARE(host.feedback->Sent(), send ? Sent({{text, "RequestFeatureFromSidebar"}}) : Sent());
     }
 };
 

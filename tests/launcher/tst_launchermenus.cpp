@@ -10,8 +10,6 @@
 #include "OrbUiCapturePreset/PresetQAction.h"
 #include "StandIns/PresetStorage.h"
 
-#include <QMenu>
-#include <QMenuBar>
 #include <QtTest>
 
 using namespace Zarvo::Orb::Module::Launcher::UI;

@@ -3,7 +3,6 @@
 
 #include "common/HostFixture.h"
 
-#include "CallRecord/CallRecord.h"
 #include "Interfaces/IShowActiveWindow.h"
 #include "Module/Launcher/Controller.h"
 #include "Module/Launcher/Factory.h"
@@ -16,7 +15,6 @@
 #include "OrbUiActionsController/ActionsController.h"
 #include "OrbUiMenu/CommonActions.h"
 
-#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -50,21 +48,17 @@ private slots:
         QVERIFY(dynamic_cast<IShowActiveWindow*>(launcher.module.get()));
         QVERIFY(launcher.sidebar && launcher.trayMenu && launcher.dockMenu && launcher.menuBar);
         QVERIFY_EXCEPTION_THROWN(host.Resolve<Module::IModule>(), Hypodermic::ResolutionException);
-    }
 
-    void actionTableHasCommonEntriesFirst()
-    {
-        HostFixture host(Registration::BuiltOnDemand);
+        // One action table per factory, built at once, the common entries first.
         QStringList ids;
         for (const auto& action : UI::Action::GetCommonActionParameters())
             ids << action.id;
         for (const auto& action : Module::Launcher::UI::Action::GetLauncherActionParameters())
             ids << action.id;
-
-        auto factory = host.Resolve<Module::Launcher::Factory>();
-        QCOMPARE(factory->GetActionsController()->GetActionIds(), ids);
         QCOMPARE(CallRecord::CallsStartingWith("ActionsController::CreateActions"),
                  QStringList{QString("ActionsController::CreateActions(%1)").arg(ids.size())});
+        auto factory = host.Resolve<Module::Launcher::Factory>();
+        QCOMPARE(factory->GetActionsController()->GetActionIds(), ids);
         QVERIFY(host.Resolve<Module::Launcher::Factory>()->GetActionsController() != factory->GetActionsController());
     }
 

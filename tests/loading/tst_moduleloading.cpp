@@ -14,16 +14,6 @@
 using namespace Zarvo::Orb;
 using Zarvo::Host::HostClasses;
 
-namespace
-{
-// Restores the container's process-wide default when a test ends early.
-struct RuntimeRegistration
-{
-    explicit RuntimeRegistration(bool enabled) { Hypodermic::Behavior::configureRuntimeRegistration(enabled); }
-    ~RuntimeRegistration() { Hypodermic::Behavior::configureRuntimeRegistration(true); }
-};
-} // namespace
-
 class tst_ModuleLoading : public QObject
 {
     Q_OBJECT
@@ -60,7 +50,9 @@ private slots:
         Zarvo::Host::RegisterHost(builder, {}, classes);
         entry(&builder);
         const auto container = builder.build();
-        RuntimeRegistration setting(runtimeRegistration);
+        Hypodermic::Behavior::configureRuntimeRegistration(runtimeRegistration);
+        // Restores the container's process-wide default when a test ends early.
+        const auto restore = qScopeGuard([] { Hypodermic::Behavior::configureRuntimeRegistration(true); });
         std::shared_ptr<Module::IModule> module;
         try
         {
