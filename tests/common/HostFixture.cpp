@@ -5,7 +5,6 @@
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
 
 #include <QRegularExpression>
-#include <QSet>
 
 #include <typeinfo>
 
@@ -30,8 +29,7 @@ HostFixture::HostFixture(Registration registration)
 
 ResolvedLauncher HostFixture::ResolveLauncher()
 {
-    const auto topLevel = QApplication::topLevelWidgets();
-    const QSet<QWidget*> before(topLevel.begin(), topLevel.end());
+    const QWidgetList before = QApplication::topLevelWidgets();
     ResolvedLauncher launcher;
     launcher.module = container->resolveNamed<Orb::Module::IModule>(typeid(Orb::Module::Launcher::IModule).name());
     for (QWidget* widget : QApplication::topLevelWidgets())

@@ -59,10 +59,7 @@ public:
     {
         Record(QString("ShowSchedulerPreferences(%1)").arg(fromScheduler ? "true" : "false"));
     }
-    void HandleAction(const std::string& actionId) override
-    {
-        Record("HandleAction(" + QString::fromStdString(actionId) + ")");
-    }
+    void HandleAction(const std::string& id) override { Record("HandleAction(" + QString::fromStdString(id) + ")"); }
 
     // Entries without the "Handler::" prefix, e.g. "TakeScreenshot" or "HandleAction(ActionPreferences)".
     QStringList Calls() const { return calls; }
@@ -119,18 +116,14 @@ QStringList HostCalls();
 // Runs act on the first modal window of type W once it shows, from inside the exec() that runs it.
 template <class W> void WhenModal(std::function<void(W*)> act)
 {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll,
-                     [poll, act]
-                     {
-                         if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget()))
-                         {
-                             poll->stop();
-                             poll->deleteLater();
-                             act(window);
-                         }
-                     });
-    poll->start(0);
+    QTimer::singleShot(0,
+                       [act]
+                       {
+                           if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget()))
+                               act(window);
+                           else
+                               WhenModal<W>(act);
+                       });
 }
 
 // The action of that id among the menu's entries (submenus included), or null.

@@ -18,14 +18,6 @@ using Zarvo::Host::CallRecord;
 using Zarvo::Orb::Module::ActivationContext;
 namespace UI = Zarvo::Orb::Module::Launcher::UI;
 
-namespace
-{
-const QStringList kInstallAudioActions = {
-    "AudioComponentInstallHelper::RegisterAction(ActionInstallAudioComponent, 0)",
-    "AudioComponentInstallHelper::RegisterAction(ActionUninstallAudioComponent, 1)"};
-const QString kParent = "ParentProvider::PushIndirectParent(Sidebar, 1, 0, 2)";
-} // namespace
-
 class tst_Controller : public QObject
 {
     Q_OBJECT
@@ -46,15 +38,18 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("state");
 
-        const QStringList head = QStringList{"CaptureTrayIcon::SetTrayMenu"} + kInstallAudioActions;
+        const QStringList head = {"CaptureTrayIcon::SetTrayMenu",
+                                  "AudioComponentInstallHelper::RegisterAction(ActionInstallAudioComponent, 0)",
+                                  "AudioComponentInstallHelper::RegisterAction(ActionUninstallAudioComponent, 1)"};
+        const QString parent = "ParentProvider::PushIndirectParent(Sidebar, 1, 0, 2)";
         const QStringList shown =
-            head + QStringList{kParent, "Util::ShowRaisedWindow(Sidebar)", "TutorialManager::IsTutorialShown(0)",
+            head + QStringList{parent, "Util::ShowRaisedWindow(Sidebar)", "TutorialManager::IsTutorialShown(0)",
                                "TutorialManager::ShowTutorial(0)", "ExternalStimulusHandler::OnModuleActivated"};
         const QStringList silent =
             head + QStringList{"Util::HideWindow(Sidebar)", "WindowPositionHelper::UpdatePreviousPosition(Sidebar)",
                                "ExternalStimulusHandler::OnModuleActivated"};
         const QStringList hidden =
-            head + QStringList{kParent, "Util::HideWindow(Sidebar)", "ExternalStimulusHandler::OnModuleActivated"};
+            head + QStringList{parent, "Util::HideWindow(Sidebar)", "ExternalStimulusHandler::OnModuleActivated"};
         QTest::newRow("normal") << 0 << -1 << shown << int(UI::Maximized);
         QTest::newRow("no context") << -1 << -1 << shown << int(UI::Maximized);
         QTest::newRow("silent") << 1 << -1 << silent << int(UI::Hidden);
