@@ -116,7 +116,7 @@ private slots:
         }
     }
 
-    // Presets head the tray menu and reach the callback; the menu and the callback go with it.
+    // Presets head the tray menu; the menu and the preset callback go with it.
     void trayPresets()
     {
         Zarvo::Host::PresetStorage storage;
@@ -129,12 +129,10 @@ private slots:
         tray->LoadPresets(storage, hotkeys);
         QCOMPARE(Entries(menu), "preset:Fast preset:Game - " + TrayOrder);
 
-        QList<PresetQAction*> triggered;
+        // Which preset the callback reaches is a row of the fired-hotkey table (tray entries).
         tray->GetPresetActions().at(0)->trigger(); // no callback yet: ignored
         const auto token = std::make_shared<int>(0);
-        tray->SetPresetTriggeredCallback([&triggered, token](PresetQAction* action) { triggered << action; });
-        tray->GetPresetActions().at(1)->trigger();
-        QCOMPARE(triggered, QList<PresetQAction*>{tray->GetPresetActions().at(1)});
+        tray->SetPresetTriggeredCallback([token](PresetQAction*) {});
 
         // No presets: nothing above the first entry, not even a separator.
         tray->LoadPresets(Zarvo::Host::PresetStorage(), hotkeys);

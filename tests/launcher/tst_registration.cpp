@@ -68,9 +68,8 @@ private slots:
         auto first = host.ResolveLauncher();
         auto second = host.ResolveLauncher();
         QVERIFY(first.module != second.module && first.sidebar != second.sidebar);
-        QAction* firstQuit = FindAction(first.trayMenu, "ActionQuit");
         QAction* secondQuit = FindAction(second.trayMenu, "ActionQuit");
-        QVERIFY(firstQuit && secondQuit && firstQuit != secondQuit);
+        QVERIFY(secondQuit && secondQuit != FindAction(first.trayMenu, "ActionQuit"));
 
         RecordingHandler firstHandler, secondHandler;
         first.module->SetHandler(&firstHandler);
