@@ -32,21 +32,23 @@ private slots:
     void init() { CallRecord::Clear(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void resolvedByItsNameOnly_data()
+    // Resolved by its name only, with one action table of its own; a second resolution is a
+    // launcher of its own.
+    void resolution_data()
     {
         QTest::addColumn<Registration>("registration");
         QTest::newRow("singles") << Registration::SingleInstances;
         QTest::newRow("interfaces") << Registration::BuiltOnDemand;
     }
 
-    void resolvedByItsNameOnly()
+    void resolution()
     {
         QFETCH(Registration, registration);
         HostFixture host(registration);
-        auto launcher = host.ResolveLauncher();
-        QVERIFY(dynamic_cast<Module::Launcher::IModule*>(launcher.module.get()));
-        QVERIFY(dynamic_cast<IShowActiveWindow*>(launcher.module.get()));
-        QVERIFY(launcher.sidebar && launcher.trayMenu && launcher.dockMenu && launcher.menuBar);
+        auto first = host.ResolveLauncher();
+        QVERIFY(dynamic_cast<Module::Launcher::IModule*>(first.module.get()));
+        QVERIFY(dynamic_cast<IShowActiveWindow*>(first.module.get()));
+        QVERIFY(first.sidebar && first.trayMenu && first.dockMenu && first.menuBar);
         QVERIFY_EXCEPTION_THROWN(host.Resolve<Module::IModule>(), Hypodermic::ResolutionException);
 
         // One action table per factory, built at once, the common entries first.
@@ -60,12 +62,7 @@ private slots:
         auto factory = host.Resolve<Module::Launcher::Factory>();
         QCOMPARE(factory->GetActionsController()->GetActionIds(), ids);
         QVERIFY(host.Resolve<Module::Launcher::Factory>()->GetActionsController() != factory->GetActionsController());
-    }
 
-    void resolutionsAreIndependent()
-    {
-        HostFixture host(Registration::SingleInstances);
-        auto first = host.ResolveLauncher();
         auto second = host.ResolveLauncher();
         QVERIFY(first.module != second.module && first.sidebar != second.sidebar);
         QAction* secondQuit = FindAction(second.trayMenu, "ActionQuit");
