@@ -70,7 +70,6 @@ class tst_Hotkeys : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { CallRecord::Clear(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
     void changes_data()
