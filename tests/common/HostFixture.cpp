@@ -18,11 +18,8 @@ HostFixture::HostFixture(Registration registration)
     , feedback(std::make_shared<Host::FeedbackController>())
 {
     Hypodermic::ContainerBuilder builder;
-    Host::HostServices services;
-    services.settings = settings;
-    services.customization = customization;
-    services.feedback = feedback;
-    Host::RegisterHost(builder, services, registration);
+    // The services left empty get fresh stand-ins.
+    Host::RegisterHost(builder, {settings, customization, {}, {}, {}, {}, feedback, {}, {}, {}}, registration);
     Orb::Module::Launcher::RegisterModuleIoC(builder);
     container = builder.build();
 }

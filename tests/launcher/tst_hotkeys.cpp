@@ -174,18 +174,12 @@ private slots:
         launcher.module->Activate();
 
         CallRecord::Clear();
-        if (id.startsWith("tray:"))
+        for (QAction* action : launcher.trayMenu->actions())
         {
-            for (QAction* action : launcher.trayMenu->actions())
-            {
-                if (qobject_cast<Zarvo::Orb::CapturePreset::PresetQAction*>(action) && action->text() == id.mid(5))
-                    action->trigger();
-            }
+            if (qobject_cast<Zarvo::Orb::CapturePreset::PresetQAction*>(action) && "tray:" + action->text() == id)
+                action->trigger();
         }
-        else
-        {
-            QVERIFY(host.Resolve<Zarvo::Orb::GlobalHotkeyManager>()->Fire(id));
-        }
+        QVERIFY(id.startsWith("tray:") || host.Resolve<Zarvo::Orb::GlobalHotkeyManager>()->Fire(id));
         QCOMPARE((CallRecord::CallsStartingWith("Handler::") + CallRecord::CallsStartingWith("Preset")).join(", "),
                  expected);
     }
