@@ -46,15 +46,12 @@ private slots:
     void init()
     {
         host = std::make_unique<LauncherTest::HostFixture>(LauncherTest::Registration::SingleInstances);
-        lookAndFeel = host->Resolve<Zarvo::App::ILookAndFeelManager>();
-        productSettings = host->Resolve<Zarvo::Orb::ProductSettings>();
         actions = host->Resolve<Zarvo::Orb::Module::Launcher::Factory>()->GetActionsController();
     }
 
     void cleanup()
     {
         actions.reset();
-        productSettings.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY2(QApplication::topLevelWidgets().isEmpty(), "a menu outlived its owner");
     }
@@ -79,7 +76,8 @@ private slots:
         QFETCH(QString, expected);
         if (menu == "bar")
         {
-            LauncherMenuBar menuBar(actions, host->customization, lookAndFeel, productSettings);
+            LauncherMenuBar menuBar(actions, host->customization, host->Resolve<Zarvo::App::ILookAndFeelManager>(),
+                                    host->Resolve<Zarvo::Orb::ProductSettings>());
             const auto barEntries = menuBar.GetMenuBar()->actions();
             QCOMPARE(barEntries.size(), 1);
             const QMenu* capture = barEntries.first()->menu();
@@ -144,8 +142,6 @@ private slots:
 
 private:
     std::unique_ptr<LauncherTest::HostFixture> host;
-    std::shared_ptr<Zarvo::App::ILookAndFeelManager> lookAndFeel;
-    std::shared_ptr<Zarvo::Orb::ProductSettings> productSettings;
     std::shared_ptr<ActionsController> actions;
 };
 
