@@ -8,7 +8,6 @@
 #include "Module/Launcher/UI/DoneWindow.h"
 #include "Module/Launcher/UI/FeatureRequestWindow.h"
 #include "Module/Launcher/UI/Sidebar/Sidebar.h"
-#include "Module/Launcher/UI/SidebarCustomizationDialog.h"
 
 #include <QPushButton>
 #include <QScreen>
@@ -16,7 +15,6 @@
 #include <QtTest>
 
 #include <atomic>
-#include <functional>
 
 // Qt's hook table for object tracking tools (qhooks_p.h): slot 3 is called from every QObject
 // constructor, slot 4 from every destructor.
@@ -27,23 +25,7 @@ namespace UI = Zarvo::Orb::Module::Launcher::UI;
 
 namespace
 {
-enum HookSlot
-{
-    AddQObject = 3,
-    RemoveQObject = 4,
-};
-
 std::atomic<long> liveObjects{0};
-
-void ObjectAdded(QObject*)
-{
-    ++liveObjects;
-}
-
-void ObjectRemoved(QObject*)
-{
-    --liveObjects;
-}
 
 long LiveObjectsAfterCleanup()
 {
@@ -64,26 +46,13 @@ class tst_Repetition : public QObject
     QTimer modalHandler;
     bool sendRequest = false;
 
-    // Runs `round` `count` times in all: a few first, then the rest; the live object count
-    // after the few must equal the count after all.
-    void Compare(const std::function<void()>& round, int count)
-    {
-        const int few = 5;
-        for (int index = 0; index < few; ++index)
-            round();
-        const long afterFew = LiveObjectsAfterCleanup();
-        for (int index = few; index < count; ++index)
-            round();
-        QCOMPARE(LiveObjectsAfterCleanup(), afterFew);
-    }
-
 private slots:
     void initTestCase()
     {
         SidebarTest::UseSidebarStyleSheet();
         HostFixture(Registration::BuiltOnDemand).ResolveLauncher();
-        qtHookData[AddQObject] = reinterpret_cast<quintptr>(&ObjectAdded);
-        qtHookData[RemoveQObject] = reinterpret_cast<quintptr>(&ObjectRemoved);
+        qtHookData[3] = reinterpret_cast<quintptr>(+[](QObject*) { ++liveObjects; });
+        qtHookData[4] = reinterpret_cast<quintptr>(+[](QObject*) { --liveObjects; });
         // Every modal window is answered as soon as it shows.
         connect(&modalHandler, &QTimer::timeout, this,
                 [this]
@@ -101,72 +70,55 @@ private slots:
                 });
         modalHandler.start(0);
     }
-    void cleanupTestCase()
-    {
-        qtHookData[AddQObject] = 0;
-        qtHookData[RemoveQObject] = 0;
-    }
+    void cleanupTestCase() { qtHookData[3] = qtHookData[4] = 0; }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
-    void dialogCycles_data()
+    void repeatedRounds_data()
     {
-        QTest::addColumn<QString>("dialog");
-        QTest::newRow("customization") << "customization";
+        QTest::addColumn<QString>("action");
+        QTest::newRow("customization dialog opened and closed") << "customization";
         QTest::newRow("feature request closed") << "request";
         QTest::newRow("feature request sent, thank-you window") << "sent";
+        QTest::newRow("edge change by dragging, then state change") << "edge";
     }
 
-    void dialogCycles()
+    // 500 rounds: the live object count after the first 5 must equal the count after all.
+    void repeatedRounds()
     {
-        QFETCH(QString, dialog);
-        HostFixture host(Registration::SingleInstances);
-        auto launcher = host.ResolveLauncher();
-        RecordingHandler handler;
-        launcher.module->SetHandler(&handler);
-        launcher.module->Activate();
-        sendRequest = dialog == "sent";
-        QPushButton* plus = launcher.sidebar->findChild<QPushButton*>(QStringLiteral("plusButton"));
-        Compare(
-            [&]
-            {
-                if (dialog == "customization")
-                    plus->click();
-                else
-                    emit launcher.sidebar->AddFeaturesRequest();
-                Zarvo::Host::CallRecord::Clear();
-            },
-            500);
-        QCOMPARE(host.feedback->Sent().size(), sendRequest ? 500 : 0);
-        launcher.module->Deactivate();
-    }
-
-    void edgeAndStateChanges()
-    {
+        QFETCH(QString, action);
         HostFixture host(Registration::SingleInstances);
         auto launcher = host.ResolveLauncher();
         RecordingHandler handler;
         launcher.module->SetHandler(&handler);
         launcher.module->Activate();
         UI::Sidebar* panel = launcher.sidebar;
+        sendRequest = action == "sent";
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         const QPoint edges[] = {{area.left() + 2, area.center().y()},
                                 {area.center().x(), area.top() + 2},
                                 {area.right() - 2, area.center().y()},
                                 {area.center().x(), area.bottom() - 2}};
-        int change = 0;
-        Compare(
-            [&]
+        const int few = 5;
+        const int all = 500;
+        long afterFew = 0;
+        for (int round = 0; round < all; ++round)
+        {
+            if (round == few)
+                afterFew = LiveObjectsAfterCleanup();
+            if (action == "customization")
+                panel->findChild<QPushButton*>(QStringLiteral("plusButton"))->click();
+            else if (action != "edge")
+                emit panel->AddFeaturesRequest();
+            else
             {
-                // An edge change by dragging, then a state change, alternating.
-                const QPoint target = edges[change % 4];
-                SidebarTest::PressAndMove(panel, panel->geometry().center(), target);
-                SidebarTest::Release(panel, target);
-                panel->SetUiState(change % 2 ? UI::Maximized : UI::Compacted);
-                ++change;
-                Zarvo::Host::CallRecord::Clear();
-            },
-            500);
-        QCOMPARE(change, 500); // 500 edge and 500 state changes
+                SidebarTest::PressAndMove(panel, panel->geometry().center(), edges[round % 4]);
+                SidebarTest::Release(panel, edges[round % 4]);
+                panel->SetUiState(round % 2 ? UI::Maximized : UI::Compacted);
+            }
+            Zarvo::Host::CallRecord::Clear();
+        }
+        QCOMPARE(LiveObjectsAfterCleanup(), afterFew);
+        QCOMPARE(host.feedback->Sent().size(), sendRequest ? all : 0);
         launcher.module->Deactivate();
     }
 };
