@@ -186,22 +186,18 @@ private slots:
         QTest::addColumn<QString>("call");
         QTest::addColumn<int>("skip");
         // The calls of a session without failures, each failed in turn at its place.
-        QStringList calls;
-        {
-            Host host;
-            CallRecord::Clear();
-            const QStringList escaped = host.Session();
-            QVERIFY2(escaped.isEmpty(), qPrintable(escaped.join(", ")));
-            host.launcher = {};
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            calls = CallRecord::Calls();
-        }
+        Host host;
+        CallRecord::Clear();
+        const QStringList escaped = host.Session();
+        QVERIFY2(escaped.isEmpty(), qPrintable(escaped.join(", ")));
+        host.launcher = {};
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const QStringList calls = CallRecord::Calls();
         for (int index = 0; index < calls.size(); ++index)
         {
-            const QString& call = calls.at(index);
-            if (!call.startsWith("Handler::"))
-                QTest::addRow("%d %s", index, qPrintable(call))
-                    << call << int(std::count(calls.begin(), calls.begin() + index, call));
+            if (!calls[index].startsWith("Handler::"))
+                QTest::addRow("%d %s", index, qPrintable(calls[index]))
+                    << calls[index] << int(std::count(calls.begin(), calls.begin() + index, calls[index]));
         }
     }
 
@@ -222,7 +218,6 @@ private slots:
         host.launcher = {}; // a failure leaving a destructor terminates the process
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!CallRecord::HasPendingFailures());
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 };
 

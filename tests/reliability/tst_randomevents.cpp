@@ -13,10 +13,7 @@
 #include "Interfaces/IShowActiveWindow.h"
 #include "Module/Launcher/UI/Sidebar/SidebarSettings.h"
 
-#include <QAbstractEventDispatcher>
-#include <QAnimationDriver>
 #include <QPushButton>
-#include <QTimerEvent>
 #include <QtTest>
 
 #include <cstdio>
@@ -110,7 +107,13 @@ struct Sequence
             failure = Check();
         }
         if (failure.isEmpty())
-            failure = CheckStoredAfterDestruction();
+        {
+            const QString place = Place();
+            launcher = {};
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            failure =
+                panel ? QStringLiteral("panel outlived its controller") : StoredMismatch(place, " after destruction");
+        }
         return failure.isEmpty() ? QString() : events.join(QLatin1String(", ")) + QLatin1String("\n  -> ") + failure;
     }
 
@@ -281,32 +284,22 @@ struct Sequence
         if (failure.isEmpty() && (lockDepth || blockDepth))
             failure = QStringLiteral("hotkey guard depth %1, tray blocker depth %2").arg(lockDepth).arg(blockDepth);
         if (std::exchange(saved, false) && failure.isEmpty())
-            failure = StoredMismatch(panel->GetUiState(), panel->property("Edge").toString(), "");
+            failure = StoredMismatch(Place(), "");
         return failure;
     }
 
-    QString StoredMismatch(UI::SidebarUiState state, const QString& edge, const char* when) const
+    QString Place() const
     {
-        const UI::SidebarSettings stored(host.settings);
-        const char* names[] = {"None", "Left", "Top", "Right", "Bottom"};
-        const QString storedEdge = QLatin1String(names[stored.ReadScreenEdge()]);
-        if (stored.ReadUiState() == state && storedEdge == edge)
-            return QString();
-        return QStringLiteral("stored %1/%2%3, panel %4/%5")
-            .arg(storedEdge)
-            .arg(stored.ReadUiState())
-            .arg(QLatin1String(when), edge)
-            .arg(state);
+        return QStringLiteral("%1/%2").arg(panel->property("Edge").toString()).arg(panel->GetUiState());
     }
 
-    QString CheckStoredAfterDestruction()
+    // Empty when the store holds the panel's place ("edge/state").
+    QString StoredMismatch(const QString& place, const char* when) const
     {
-        const UI::SidebarUiState state = panel->GetUiState();
-        const QString edge = panel->property("Edge").toString();
-        launcher = {};
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return panel ? QStringLiteral("panel outlived its controller")
-                     : StoredMismatch(state, edge, " after destruction");
+        const UI::SidebarSettings stored(host.settings);
+        const char* edges[] = {"None", "Left", "Top", "Right", "Bottom"};
+        const QString kept = QStringLiteral("%1/%2").arg(edges[stored.ReadScreenEdge()]).arg(stored.ReadUiState());
+        return kept == place ? QString() : QStringLiteral("stored %1%2, panel %3").arg(kept, when, place);
     }
 };
 } // namespace

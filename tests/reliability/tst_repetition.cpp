@@ -98,8 +98,7 @@ private slots:
                                 {area.center().x(), area.top() + 2},
                                 {area.right() - 2, area.center().y()},
                                 {area.center().x(), area.bottom() - 2}};
-        const int few = 5;
-        const int all = 500;
+        const int few = 5, all = 500;
         long afterFew = 0;
         for (int round = 0; round < all; ++round)
         {
