@@ -70,13 +70,11 @@ struct Host
                          {
                              answer.start(0); // a new timer, so that it also fires inside the exec() below
                              QWidget* modal = QApplication::activeModalWidget();
-                             if (auto* dialog = qobject_cast<UI::SidebarCustomizationDialog*>(modal))
-                             {
-                                 if (customizations++ == 0)
-                                     emit dialog->findChild<ZLabel*>("newFeatureLabel")->clicked();
-                                 else
-                                     dialog->reject();
-                             }
+                             auto* dialog = qobject_cast<UI::SidebarCustomizationDialog*>(modal);
+                             if (dialog && customizations++ == 0)
+                                 emit dialog->findChild<ZLabel*>("newFeatureLabel")->clicked();
+                             else if (dialog)
+                                 dialog->reject();
                              else if (auto* request = qobject_cast<UI::FeatureRequestWindow*>(modal))
                              {
                                  request->findChild<QTextEdit*>()->setPlainText("More");
@@ -92,21 +90,20 @@ struct Host
         run(nullptr, [&] { launcher = fixture.ResolveLauncher(); });
         if (!launcher.module)
             return escaped;
-        const QPointer<UI::Sidebar> panel = launcher.sidebar;
         run(nullptr, [&] { launcher.module->SetHandler(&handler); });
         run(nullptr, [&] { launcher.module->Activate(); });
         for (const char* button :
              {"tailButton", "tailButton", "screenshottingFeatureButton", "settingsButton", "plusButton"})
-            run(button, [&] { Click(panel, button); });
+            run(button, [&] { Click(launcher.sidebar, button); });
         run(nullptr, [&] { fixture.Resolve<Zarvo::Orb::HotkeySettings>()->SetGlobalHotkeyTakeScreenshot("Alt+2"); });
         run(nullptr, [&] { fixture.Resolve<Zarvo::Orb::GlobalHotkeyManager>()->Fire("takeScreenshot"); });
         run("language change",
             [&]
             {
                 QEvent change(QEvent::LanguageChange);
-                QCoreApplication::sendEvent(panel, &change);
+                QCoreApplication::sendEvent(launcher.sidebar, &change);
             });
-        run("closeButton", [&] { Click(panel, "closeButton"); });
+        run("closeButton", [&] { Click(launcher.sidebar, "closeButton"); });
         run(nullptr, [&] { dynamic_cast<Zarvo::Orb::IShowActiveWindow&>(*launcher.module).ShowActiveWindow(); });
         run(nullptr, [&] { launcher.module->Deactivate(); });
         return escaped;

@@ -48,14 +48,8 @@ struct ManualAnimationDriver : QAnimationDriver
         QAnimationDriver::start();
     }
 
-    qint64 now = 0;
-    qint64 startedAt = 0;
+    qint64 now = 0, startedAt = 0;
 };
-
-int EnvironmentInt(const char* name, int fallback)
-{
-    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
-}
 
 struct Sequence
 {
@@ -88,12 +82,10 @@ struct Sequence
         // sequences of this table: keep its order and the draws inside each generator.
         using Generator = void (Sequence::*)();
         static const Generator generators[] = {
-            &Sequence::Press,      &Sequence::Press,      &Sequence::Move,
-            &Sequence::Move,       &Sequence::Release,    &Sequence::LostRelease,
-            &Sequence::WatchTick,  &Sequence::Advance,    &Sequence::ChangeState,
-            &Sequence::Tail,       &Sequence::DragToEdge, &Sequence::Feature,
-            &Sequence::OpenDialog, &Sequence::SetHotkey,  &Sequence::ToggleActivation,
-            &Sequence::Settle};
+            &Sequence::Press,       &Sequence::Press,       &Sequence::Move,         &Sequence::Move,
+            &Sequence::Release,     &Sequence::LostRelease, &Sequence::WatchTick,    &Sequence::Advance,
+            &Sequence::ChangeState, &Sequence::Tail,        &Sequence::DragToEdge,   &Sequence::Feature,
+            &Sequence::OpenDialog,  &Sequence::SetHotkey,   &Sequence::SwitchActive, &Sequence::Settle};
         launcher = host.ResolveLauncher();
         launcher.module->SetHandler(&handler);
         panel = launcher.sidebar;
@@ -258,7 +250,7 @@ struct Sequence
         host.Resolve<Zarvo::Orb::HotkeySettings>()->SetGlobalHotkeyTakeScreenshot(text);
     }
 
-    void ToggleActivation()
+    void SwitchActive()
     {
         active = !active;
         const int mode = active ? Pick(2) : 0;
@@ -326,15 +318,15 @@ private slots:
                 });
         modalCloser.start(0);
     }
-    void cleanupTestCase() { driver.uninstall(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
     void randomSequences_data()
     {
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("count");
-        QTest::newRow("random") << EnvironmentInt("ORB_RANDOM_SEED_BASE", 1)
-                                << EnvironmentInt("ORB_RANDOM_SEQUENCES", 1000);
+        const int count = qEnvironmentVariableIntValue("ORB_RANDOM_SEQUENCES");
+        QTest::newRow("random") << qMax(1, qEnvironmentVariableIntValue("ORB_RANDOM_SEED_BASE"))
+                                << (count > 0 ? count : 1000);
         // Found by the random row; the panel's docking faults at the time.
         QTest::newRow("drag during state animation undone, then wrong edge") << 1 << 1;
         QTest::newRow("compacted on bottom edge at the wrong minimum height") << 3 << 1;

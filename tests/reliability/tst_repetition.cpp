@@ -43,9 +43,6 @@ class tst_Repetition : public QObject
 {
     Q_OBJECT
 
-    QTimer modalHandler;
-    bool sendRequest = false;
-
 private slots:
     void initTestCase()
     {
@@ -53,22 +50,6 @@ private slots:
         HostFixture(Registration::BuiltOnDemand).ResolveLauncher();
         qtHookData[3] = reinterpret_cast<quintptr>(+[](QObject*) { ++liveObjects; });
         qtHookData[4] = reinterpret_cast<quintptr>(+[](QObject*) { --liveObjects; });
-        // Every modal window is answered as soon as it shows.
-        connect(&modalHandler, &QTimer::timeout, this,
-                [this]
-                {
-                    QWidget* modal = QApplication::activeModalWidget();
-                    if (auto* request = qobject_cast<UI::FeatureRequestWindow*>(modal); request && sendRequest)
-                    {
-                        request->findChild<QTextEdit*>()->setPlainText(QStringLiteral("More"));
-                        request->findChild<QPushButton*>(QStringLiteral("sendButton"))->click();
-                    }
-                    else if (auto* done = qobject_cast<UI::DoneWindow*>(modal))
-                        done->findChild<QPushButton*>(QStringLiteral("confirmButton"))->click();
-                    else if (modal)
-                        modal->close();
-                });
-        modalHandler.start(0);
     }
     void cleanupTestCase() { qtHookData[3] = qtHookData[4] = 0; }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -92,7 +73,23 @@ private slots:
         launcher.module->SetHandler(&handler);
         launcher.module->Activate();
         UI::Sidebar* panel = launcher.sidebar;
-        sendRequest = action == "sent";
+        // Every modal window is answered as soon as it shows.
+        QTimer modalHandler;
+        connect(&modalHandler, &QTimer::timeout, this,
+                [&action]
+                {
+                    QWidget* modal = QApplication::activeModalWidget();
+                    if (auto* request = qobject_cast<UI::FeatureRequestWindow*>(modal); request && action == "sent")
+                    {
+                        request->findChild<QTextEdit*>()->setPlainText(QStringLiteral("More"));
+                        request->findChild<QPushButton*>(QStringLiteral("sendButton"))->click();
+                    }
+                    else if (auto* done = qobject_cast<UI::DoneWindow*>(modal))
+                        done->findChild<QPushButton*>(QStringLiteral("confirmButton"))->click();
+                    else if (modal)
+                        modal->close();
+                });
+        modalHandler.start(0);
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
         const QPoint edges[] = {{area.left() + 2, area.center().y()},
                                 {area.center().x(), area.top() + 2},
@@ -117,7 +114,7 @@ private slots:
             Zarvo::Host::CallRecord::Clear();
         }
         QCOMPARE(LiveObjectsAfterCleanup(), afterFew);
-        QCOMPARE(host.feedback->Sent().size(), sendRequest ? all : 0);
+        QCOMPARE(host.feedback->Sent().size(), action == "sent" ? all : 0);
         launcher.module->Deactivate();
     }
 };
