@@ -18,8 +18,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
-#include <QMap>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -62,8 +64,6 @@ public:
         xcb_key_symbols_free(symbols);
         xcb_disconnect(connection);
     }
-
-    bool IsConnected() const { return xcb_connection_has_error(connection) == 0; }
 
     xcb_keycode_t Keycode(xcb_keysym_t keysym) const
     {
@@ -129,24 +129,17 @@ bool Randr(const QStringList& arguments)
     return xrandr.waitForFinished(30000) && xrandr.exitStatus() == QProcess::NormalExit && xrandr.exitCode() == 0;
 }
 
-// What ffprobe says of the file's first stream and its format: codec_name, width, height, duration.
-QMap<QString, QString> Probe(const QString& file)
+// What ffprobe says of the file's first stream (codec_name, width, height) and its duration.
+QJsonObject Probe(const QString& file)
 {
     QProcess ffprobe;
-    ffprobe.start(QStringLiteral("ffprobe"),
-                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                   QStringLiteral("format=duration:stream=codec_name,width,height"), QStringLiteral("-of"),
-                   QStringLiteral("default=noprint_wrappers=1"), file});
-    QMap<QString, QString> values;
-    if (!ffprobe.waitForFinished(30000))
-        return values;
-    for (const QString& line : QString::fromUtf8(ffprobe.readAllStandardOutput()).split(QLatin1Char('\n')))
-    {
-        const int equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0 && !values.contains(line.left(equals)))
-            values.insert(line.left(equals), line.mid(equals + 1));
-    }
-    return values;
+    ffprobe.start(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries",
+                                              "format=duration:stream=codec_name,width,height", "-of", "json", file});
+    ffprobe.waitForFinished(30000);
+    const QJsonObject all = QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
+    QJsonObject stream = all.value("streams").toArray().first().toObject();
+    stream.insert("duration", all.value("format").toObject().value("duration"));
+    return stream;
 }
 
 int Count(const QString& call)
@@ -197,7 +190,6 @@ private slots:
     void hotkeysPressedAnywhereReachTheHandler()
     {
         OtherClient keyboard;
-        QVERIFY(keyboard.IsConnected());
         DemoHost host(temp.filePath(QStringLiteral("keys.ini")), temp.filePath(QStringLiteral("shots")));
         QCOMPARE(host.Start(library), QString());
         host.Activate(true);
@@ -209,20 +201,19 @@ private slots:
         keyboard.Type({ControlL, ShiftL}, 'r');
         QTRY_COMPARE(Count(QStringLiteral("Handler::StartRecord")), 1);
 
-        // A changed hotkey lets the old combination go and grabs the new one.
+        // A changed hotkey lets the old combination go and grabs the new one; disabled, it holds nothing.
         host.Hotkeys().SetGlobalHotkeyStartStopCapture("Ctrl+Alt+K");
         keyboard.Type({ControlL, ShiftL}, 'r');
         keyboard.Type({ControlL, AltL}, 'k');
         QTRY_COMPARE(Count(QStringLiteral("Handler::StartRecord")), 2);
-        QCOMPARE(Count(QStringLiteral("GlobalHotkeyManager::HotkeyTriggered(captureStartStop)")), 2);
-
-        // Disabled hotkeys hold nothing.
         host.Hotkeys().SetHotkeysEnabled(false);
         keyboard.Type({ControlL, AltL}, 'k');
         host.Hotkeys().SetHotkeysEnabled(true);
         keyboard.Type({ControlL, AltL}, 'k');
-        QTRY_COMPARE(Count(QStringLiteral("Handler::StartRecord")), 3);
-        QCOMPARE(Count(QStringLiteral("GlobalHotkeyManager::HotkeyTriggered(captureStartStop)")), 3);
+        // Typed last, it arrives last: no other press is still on its way.
+        keyboard.Type({ControlL, ShiftL}, 's');
+        QTRY_COMPARE(Count(QStringLiteral("Handler::TakeScreenshot")), 2);
+        QCOMPARE(Count(QStringLiteral("Handler::StartRecord")), 3);
         host.Shutdown();
     }
 
@@ -359,17 +350,13 @@ private slots:
         host.Activate(true);
         Recorder* recorder = host.Handler().GetRecorder();
         QSignalSpy finished(recorder, &Recorder::Finished);
-        const auto ask = [&host](int which)
+        const QMap<int, void (DemoHandler::*)()> start{
+            {int(Recorder::Kind::Screen), &DemoHandler::StartRecord},
+            {int(Recorder::Kind::Audio), &DemoHandler::StartAudioRecord},
+            {int(Recorder::Kind::Webcam), &DemoHandler::StartWebCameraRecord}};
+        const auto ask = [&](int which)
         {
-            switch (Recorder::Kind(which))
-            {
-            case Recorder::Kind::Screen:
-                return host.Handler().StartRecord();
-            case Recorder::Kind::Audio:
-                return host.Handler().StartAudioRecord();
-            case Recorder::Kind::Webcam:
-                return host.Handler().StartWebCameraRecord();
-            }
+            (host.Handler().*start.value(which))();
         };
 
         ask(kind);
@@ -387,37 +374,33 @@ private slots:
         QVERIFY2(!file.isEmpty(), qPrintable(Zarvo::Host::CallRecord::Calls().join(QLatin1Char('\n'))));
         QCOMPARE(host.RecordingStatus(), QString());
 
-        const QMap<QString, QString> probe = Probe(file);
-        QCOMPARE(probe.value(QStringLiteral("codec_name")), codec);
-        QVERIFY2(probe.value(QStringLiteral("duration")).toDouble() >= 0.8, qPrintable(probe.value("duration")));
-        if (size.isValid())
-        {
-            QCOMPARE(QSize(probe.value(QStringLiteral("width")).toInt(), probe.value(QStringLiteral("height")).toInt()),
-                     size);
-        }
+        const QJsonObject probe = Probe(file);
+        QCOMPARE(probe.value("codec_name").toString(), codec);
+        QVERIFY2(probe.value("duration").toString().toDouble() >= 0.8, qPrintable(probe.value("duration").toString()));
+        QCOMPARE(QSize(probe.value("width").toInt(-1), probe.value("height").toInt(-1)), size);
         host.Shutdown();
     }
 
+    // Regressions: the host masks every translucent window, also one that attached no helper (the
+    // customization dialog drew black square corners), and the mask follows repaints (a panel
+    // dragged to the opposite edge kept the old edge's mask, cutting off its close button).
     void masksTranslucentWindowsWithoutCompositor()
     {
+        Zarvo::Orb::UI::Util::MaskTranslucentWindows();
         RoundedWindow window;
-        Zarvo::Orb::UI::Util::AttachAutoMaskHelper(&window);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         // Bare Xvfb composites nothing: the transparent parts are cut away.
-        QTRY_VERIFY(!window.mask().isEmpty());
-        QVERIFY(window.mask().contains(QPoint(40, 40)));
+        QTRY_VERIFY(window.mask().contains(QPoint(40, 40)));
         QVERIFY(!window.mask().contains(QPoint(100, 40)));
         QVERIFY(!window.mask().contains(QPoint(0, 0)));
+        QCOMPARE(window.findChildren<QObject*>(QStringLiteral("AutoMaskHelper")).size(), 1);
 
         // As the panel does on the opposite edge: a new shape, no resize.
         window.mirrored = true;
         window.update();
         QTRY_VERIFY(window.mask().contains(QPoint(100, 40)));
         QVERIFY(!window.mask().contains(QPoint(10, 40)));
-        window.mirrored = false;
-        window.update();
-        QTRY_VERIFY(window.mask().contains(QPoint(10, 40)));
 
         {
             OtherClient compositor;
@@ -425,19 +408,7 @@ private slots:
             QTRY_VERIFY(window.mask().isEmpty());
         }
         // Its connection gone, the compositor's selection is free again.
-        QTRY_VERIFY(!window.mask().isEmpty());
-    }
-
-    // The customization dialog, for one, never attaches the helper itself.
-    void hostMasksEveryTranslucentWindow()
-    {
-        Zarvo::Orb::UI::Util::MaskTranslucentWindows();
-        RoundedWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTRY_VERIFY(window.mask().contains(QPoint(40, 40)));
-        QVERIFY(!window.mask().contains(QPoint(100, 40)));
-        QCOMPARE(window.findChildren<QObject*>(QStringLiteral("AutoMaskHelper")).size(), 1);
+        QTRY_VERIFY(window.mask().contains(QPoint(100, 40)));
     }
 
 private:
