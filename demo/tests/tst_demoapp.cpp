@@ -58,13 +58,8 @@ int DarkPixels(const QImage& image)
 {
     int dark = 0;
     for (int y = 0; y < image.height(); ++y)
-    {
         for (int x = 0; x < image.width(); ++x)
-        {
-            if (qGray(image.pixel(x, y)) < 60)
-                ++dark;
-        }
-    }
+            dark += qGray(image.pixel(x, y)) < 60 ? 1 : 0;
     return dark;
 }
 } // namespace
@@ -74,15 +69,174 @@ class tst_DemoApp : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void rejectsBadInput_data();
-    void rejectsBadInput();
-    void tourPicturesEverySight_data();
-    void tourPicturesEverySight();
-    void restartRestoresPanel();
-    void toursLeaveUserFilesAlone();
-    void quitsCleanlyOnSignals_data();
-    void quitsCleanlyOnSignals();
+    void initTestCase()
+    {
+        QVERIFY(temp.isValid());
+        QFile blocker(Path(QStringLiteral("plain-file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly) && blocker.write("not a folder, not a library\n") > 0);
+        blocker.close();
+
+        QVERIFY(QDir().mkpath(Path(QStringLiteral("home"))));
+        firstTour = RunDemo({QStringLiteral("--tour"), Path(QStringLiteral("tour1"))}, NoDisplay(Path("home")));
+    }
+
+    void rejectsBadInput_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("mentions");
+        // One row per check the program makes; the paths each check accepts are the units test's.
+        const QString blocker = Path(QStringLiteral("plain-file"));
+        const QString missing = Path(QStringLiteral("missing/libOrbModuleLauncher.so"));
+        const QStringList safe{QStringLiteral("--settings"),    Path(QStringLiteral("bad.ini")),
+                               QStringLiteral("--tour"),        Path(QStringLiteral("bad-tour")),
+                               QStringLiteral("--screenshots"), Path(QStringLiteral("bad-shots"))};
+
+        QTest::newRow("unknown option") << QStringList{"--colour"} << 1 << QStringList{"colour", "--help"};
+        QTest::newRow("settings under a file") << QStringList{"--settings", blocker + "/demo.ini", "--tour", Path("t1")}
+                                               << 2 << QStringList{blocker + "/demo.ini", "cannot be created"};
+        QTest::newRow("screenshots under a file")
+            << QStringList{"--settings", Path("s.ini"), "--screenshots", blocker + "/shots", "--tour", Path("t3")} << 2
+            << QStringList{blocker + "/shots", "cannot be created"};
+        QTest::newRow("tour folder is a file")
+            << QStringList{"--settings", Path("s.ini"), "--tour", blocker} << 2 << QStringList{blocker};
+        QTest::newRow("missing library") << safe + QStringList{"--library", missing} << 3
+                                         << QStringList{missing, "does not exist"};
+    }
+
+    void rejectsBadInput()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, mentions);
+
+        const Run run = RunDemo(arguments);
+        QVERIFY2(run.exitCode == exitCode, qPrintable(QStringLiteral("exit %1: %2").arg(run.exitCode).arg(run.output)));
+        for (const QString& mention : mentions)
+            QVERIFY2(run.output.contains(mention), qPrintable(run.output));
+        QVERIFY2(!run.output.contains(QLatin1String("Tour:")), "nothing ran");
+    }
+
+    void tourPicturesEverySight_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<int>("minimumDark");
+
+        // A compacted panel is a 22 x 110 tail; dialogs are a few hundred pixels each way.
+        for (const char* edge : {"right", "left", "top", "bottom"})
+        {
+            QTest::newRow(qPrintable(QStringLiteral("%1 maximized").arg(edge)))
+                << QStringLiteral("panel-%1-maximized.png").arg(edge) << 8000;
+            QTest::newRow(qPrintable(QStringLiteral("%1 compacted").arg(edge)))
+                << QStringLiteral("panel-%1-compacted.png").arg(edge) << 1500;
+        }
+        QTest::newRow("additional feature") << "panel-right-additional.png" << 8000;
+        for (const char* suffix : {"", "-de"})
+        {
+            for (const char* dialog : {"dialog-customization", "dialog-customization-selected", "feature-request-empty",
+                                       "feature-request", "thank-you"})
+            {
+                const QString name = QLatin1String(dialog) + QLatin1String(suffix) + QStringLiteral(".png");
+                QTest::newRow(qPrintable(name)) << name << 50000;
+            }
+        }
+        QTest::newRow("tray menu") << "menu-tray.png" << 30000;
+        QTest::newRow("tray menu in German") << "menu-tray-de.png" << 30000;
+        QTest::newRow("capture menu") << "menu-capture.png" << 20000;
+    }
+
+    void tourPicturesEverySight()
+    {
+        QFETCH(QString, picture);
+        QFETCH(int, minimumDark);
+
+        QVERIFY2(firstTour.exitCode == 0, qPrintable(firstTour.output));
+        const QImage image(QDir(Path(QStringLiteral("tour1"))).filePath(picture));
+        QVERIFY2(!image.isNull(), qPrintable(picture));
+        const int dark = DarkPixels(image);
+        QVERIFY2(dark >= minimumDark, qPrintable(QStringLiteral("%1 has %2 dark pixels").arg(picture).arg(dark)));
+        // Not all dark either: the window stands on the desktop.
+        QVERIFY(dark < image.width() * image.height() * 9 / 10);
+    }
+
+    void restartRestoresPanel()
+    {
+        QVERIFY2(firstTour.exitCode == 0, qPrintable(firstTour.output));
+        const QStringList log = LogLines(Path(QStringLiteral("tour1/tour.log")));
+        QCOMPARE(log.filter(QRegularExpression(QStringLiteral("^(restored|final): "))),
+                 (QStringList{"restored: edge=Right state=Maximized additional=none",
+                              "final: edge=Left state=Compacted additional=audioCapturing"}));
+        // The tour did reach the host, not only the panel.
+        QCOMPARE(log.count(QStringLiteral("call: FeedbackController::SendFeedback(RequestFeatureFromSidebar)")), 2);
+        QVERIFY(log.count(QStringLiteral("call: Handler::TakeScreenshot")) >= 2);
+        QCOMPARE(log.count(QStringLiteral("call: Preset::Start(Meeting: webcam and microphone)")), 1);
+
+        // Started on the first tour's settings (a file of its own: the tour empties its own one).
+        QVERIFY(QFile::copy(Path(QStringLiteral("tour1/tour-settings.ini")), Path(QStringLiteral("demo.ini"))));
+        const Run second =
+            RunDemo({QStringLiteral("--tour"), Path(QStringLiteral("tour2")), QStringLiteral("--settings"),
+                     Path(QStringLiteral("demo.ini")), QStringLiteral("--screenshots"), Path(QStringLiteral("shots"))});
+        QVERIFY2(second.exitCode == 0, qPrintable(second.output));
+        QCOMPARE(
+            LogLines(Path(QStringLiteral("tour2/tour.log"))).filter(QRegularExpression(QStringLiteral("^restored: "))),
+            QStringList{"restored: edge=Left state=Compacted additional=audioCapturing"});
+        QVERIFY(!QDir(Path(QStringLiteral("shots"))).entryList({QStringLiteral("*.png")}).isEmpty());
+    }
+
+    void toursLeaveUserFilesAlone()
+    {
+        QVERIFY2(firstTour.exitCode == 0, qPrintable(firstTour.output));
+        const QStringList tours{Path(QStringLiteral("tour1")), Path(QStringLiteral("same"))};
+        const Run run = RunDemo({QStringLiteral("--tour"), tours[1]}, NoDisplay(Path(QStringLiteral("home"))));
+        QVERIFY2(run.exitCode == 0, qPrintable(run.output));
+        for (const QString& tour : tours)
+        {
+            QVERIFY(QFile::exists(tour + QStringLiteral("/tour-settings.ini")));
+            QVERIFY(!QDir(tour + QStringLiteral("/screenshots")).entryList({QStringLiteral("*.png")}).isEmpty());
+        }
+        QCOMPARE(QDir(Path(QStringLiteral("home"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+
+        // Two tours are pixel-identical.
+        const QStringList pictures = QDir(tours[0]).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+        QVERIFY(pictures.size() > 20);
+        QCOMPARE(QDir(tours[1]).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name), pictures);
+        for (const QString& picture : pictures)
+            QVERIFY2(QImage(QDir(tours[0]).filePath(picture)) == QImage(QDir(tours[1]).filePath(picture)),
+                     qPrintable(picture));
+    }
+
+    void quitsCleanlyOnSignals_data()
+    {
+        QTest::addColumn<bool>("interrupt");
+        QTest::newRow("SIGTERM") << false;
+        QTest::newRow("SIGINT") << true;
+    }
+
+    void quitsCleanlyOnSignals()
+    {
+        QFETCH(bool, interrupt);
+        const QString settings = Path(QStringLiteral("signal-%1.ini").arg(interrupt));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        // Any display variable makes an interactive run; offscreen draws it.
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("orb-test"));
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(QStringLiteral(ORB_TEST_DEMO),
+                      {QStringLiteral("--settings"), settings, QStringLiteral("--screenshots"),
+                       Path(QStringLiteral("signal-shots"))});
+        QVERIFY(process.waitForStarted());
+        // The settings file appears once the event loop runs, with the presets' hotkeys.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(settings), 30000);
+        ::kill(static_cast<pid_t>(process.processId()), interrupt ? SIGINT : SIGTERM);
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(process.exitCode() == 0, process.readAll().constData());
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("sidebar_position"));
+    }
 
 private:
     QString Path(const QString& name) const { return temp.filePath(name); }
@@ -90,174 +244,6 @@ private:
     QTemporaryDir temp;
     Run firstTour;
 };
-
-void tst_DemoApp::initTestCase()
-{
-    QVERIFY(temp.isValid());
-    QFile blocker(Path(QStringLiteral("plain-file")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly) && blocker.write("not a folder, not a library\n") > 0);
-    blocker.close();
-
-    QVERIFY(QDir().mkpath(Path(QStringLiteral("home"))));
-    firstTour = RunDemo({QStringLiteral("--tour"), Path(QStringLiteral("tour1"))}, NoDisplay(Path("home")));
-}
-
-void tst_DemoApp::rejectsBadInput_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("mentions");
-    // One row per check the program makes; the causes each check tells apart are the units test's.
-    const QString blocker = Path(QStringLiteral("plain-file"));
-    const QString missing = Path(QStringLiteral("missing/libOrbModuleLauncher.so"));
-    const QStringList safe{QStringLiteral("--settings"),    Path(QStringLiteral("bad.ini")),
-                           QStringLiteral("--tour"),        Path(QStringLiteral("bad-tour")),
-                           QStringLiteral("--screenshots"), Path(QStringLiteral("bad-shots"))};
-
-    QTest::newRow("unknown option") << QStringList{"--colour"} << 1 << QStringList{"colour", "--help"};
-    QTest::newRow("settings under a file") << QStringList{"--settings", blocker + "/demo.ini", "--tour", Path("t1")}
-                                           << 2 << QStringList{blocker + "/demo.ini"};
-    QTest::newRow("screenshots under a file")
-        << QStringList{"--settings", Path("s.ini"), "--screenshots", blocker + "/shots", "--tour", Path("t3")} << 2
-        << QStringList{blocker + "/shots"};
-    QTest::newRow("tour folder is a file")
-        << QStringList{"--settings", Path("s.ini"), "--tour", blocker} << 2 << QStringList{blocker};
-    QTest::newRow("missing library") << safe + QStringList{"--library", missing} << 3
-                                     << QStringList{missing, "does not exist"};
-}
-
-void tst_DemoApp::rejectsBadInput()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(int, exitCode);
-    QFETCH(QStringList, mentions);
-
-    const Run run = RunDemo(arguments);
-    QVERIFY2(run.exitCode == exitCode, qPrintable(QStringLiteral("exit %1: %2").arg(run.exitCode).arg(run.output)));
-    for (const QString& mention : mentions)
-        QVERIFY2(run.output.contains(mention), qPrintable(run.output));
-    QVERIFY2(!run.output.contains(QLatin1String("Tour:")), "nothing ran");
-}
-
-void tst_DemoApp::tourPicturesEverySight_data()
-{
-    QTest::addColumn<QString>("picture");
-    QTest::addColumn<int>("minimumDark");
-
-    // A compacted panel is a 22 x 110 tail; dialogs are a few hundred pixels each way.
-    for (const char* edge : {"right", "left", "top", "bottom"})
-    {
-        QTest::newRow(qPrintable(QStringLiteral("%1 maximized").arg(edge)))
-            << QStringLiteral("panel-%1-maximized.png").arg(edge) << 8000;
-        QTest::newRow(qPrintable(QStringLiteral("%1 compacted").arg(edge)))
-            << QStringLiteral("panel-%1-compacted.png").arg(edge) << 1500;
-    }
-    QTest::newRow("additional feature") << "panel-right-additional.png" << 8000;
-    for (const char* suffix : {"", "-de"})
-    {
-        for (const char* dialog : {"dialog-customization", "dialog-customization-selected", "feature-request-empty",
-                                   "feature-request", "thank-you"})
-        {
-            const QString name = QLatin1String(dialog) + QLatin1String(suffix) + QStringLiteral(".png");
-            QTest::newRow(qPrintable(name)) << name << 50000;
-        }
-    }
-    QTest::newRow("tray menu") << "menu-tray.png" << 30000;
-    QTest::newRow("tray menu in German") << "menu-tray-de.png" << 30000;
-    QTest::newRow("capture menu") << "menu-capture.png" << 20000;
-}
-
-void tst_DemoApp::tourPicturesEverySight()
-{
-    QFETCH(QString, picture);
-    QFETCH(int, minimumDark);
-
-    QVERIFY2(firstTour.exitCode == 0, qPrintable(firstTour.output));
-    const QImage image(QDir(Path(QStringLiteral("tour1"))).filePath(picture));
-    QVERIFY2(!image.isNull(), qPrintable(picture));
-    const int dark = DarkPixels(image);
-    QVERIFY2(dark >= minimumDark, qPrintable(QStringLiteral("%1 has %2 dark pixels").arg(picture).arg(dark)));
-    // Not all dark either: the window stands on the desktop.
-    QVERIFY(dark < image.width() * image.height() * 9 / 10);
-}
-
-void tst_DemoApp::restartRestoresPanel()
-{
-    QVERIFY2(firstTour.exitCode == 0, qPrintable(firstTour.output));
-    const QStringList log = LogLines(Path(QStringLiteral("tour1/tour.log")));
-    QCOMPARE(log.filter(QRegularExpression(QStringLiteral("^(restored|final): "))),
-             (QStringList{"restored: edge=Right state=Maximized additional=none",
-                          "final: edge=Left state=Compacted additional=audioCapturing"}));
-    // The tour did reach the host, not only the panel.
-    QCOMPARE(log.count(QStringLiteral("call: FeedbackController::SendFeedback(RequestFeatureFromSidebar)")), 2);
-    QVERIFY(log.count(QStringLiteral("call: Handler::TakeScreenshot")) >= 2);
-    QCOMPARE(log.count(QStringLiteral("call: Preset::Start(Meeting: webcam and microphone)")), 1);
-
-    // Started on the first tour's settings (a file of its own: the tour empties its own one).
-    QVERIFY(QFile::copy(Path(QStringLiteral("tour1/tour-settings.ini")), Path(QStringLiteral("demo.ini"))));
-    const Run second =
-        RunDemo({QStringLiteral("--tour"), Path(QStringLiteral("tour2")), QStringLiteral("--settings"),
-                 Path(QStringLiteral("demo.ini")), QStringLiteral("--screenshots"), Path(QStringLiteral("shots"))});
-    QVERIFY2(second.exitCode == 0, qPrintable(second.output));
-    QCOMPARE(LogLines(Path(QStringLiteral("tour2/tour.log"))).filter(QRegularExpression(QStringLiteral("^restored: "))),
-             QStringList{"restored: edge=Left state=Compacted additional=audioCapturing"});
-    QVERIFY(!QDir(Path(QStringLiteral("shots"))).entryList({QStringLiteral("*.png")}).isEmpty());
-}
-
-void tst_DemoApp::toursLeaveUserFilesAlone()
-{
-    QVERIFY2(firstTour.exitCode == 0, qPrintable(firstTour.output));
-    const QStringList tours{Path(QStringLiteral("tour1")), Path(QStringLiteral("same"))};
-    const Run run = RunDemo({QStringLiteral("--tour"), tours[1]}, NoDisplay(Path(QStringLiteral("home"))));
-    QVERIFY2(run.exitCode == 0, qPrintable(run.output));
-    for (const QString& tour : tours)
-    {
-        QVERIFY(QFile::exists(tour + QStringLiteral("/tour-settings.ini")));
-        QVERIFY(!QDir(tour + QStringLiteral("/screenshots")).entryList({QStringLiteral("*.png")}).isEmpty());
-    }
-    QCOMPARE(QDir(Path(QStringLiteral("home"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList());
-
-    // Two tours are pixel-identical.
-    const QStringList pictures = QDir(tours[0]).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
-    QVERIFY(pictures.size() > 20);
-    QCOMPARE(QDir(tours[1]).entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name), pictures);
-    for (const QString& picture : pictures)
-        QVERIFY2(QImage(QDir(tours[0]).filePath(picture)) == QImage(QDir(tours[1]).filePath(picture)),
-                 qPrintable(picture));
-}
-
-void tst_DemoApp::quitsCleanlyOnSignals_data()
-{
-    QTest::addColumn<bool>("interrupt");
-    QTest::newRow("SIGTERM") << false;
-    QTest::newRow("SIGINT") << true;
-}
-
-void tst_DemoApp::quitsCleanlyOnSignals()
-{
-    QFETCH(bool, interrupt);
-    const QString settings = Path(QStringLiteral("signal-%1.ini").arg(interrupt));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    // Any display variable makes an interactive run; offscreen draws it.
-    environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("orb-test"));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QStringLiteral(ORB_TEST_DEMO),
-                  {QStringLiteral("--settings"), settings, QStringLiteral("--screenshots"),
-                   Path(QStringLiteral("signal-shots"))});
-    QVERIFY(process.waitForStarted());
-    // The settings file appears once the event loop runs, with the presets' hotkeys.
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(settings), 30000);
-    ::kill(static_cast<pid_t>(process.processId()), interrupt ? SIGINT : SIGTERM);
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QVERIFY2(process.exitCode() == 0, process.readAll().constData());
-    QFile file(settings);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().contains("sidebar_position"));
-}
 
 QTEST_GUILESS_MAIN(tst_DemoApp)
 #include "tst_demoapp.moc"

@@ -85,454 +85,421 @@ private slots:
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
     }
 
-    void parsesOptions_data();
-    void parsesOptions();
-    void checksPaths_data();
-    void checksPaths();
-    void loadsModuleLibrary_data();
-    void loadsModuleLibrary();
-    void switchesLanguage();
-    void takesScreenshots();
-    void handlerReportsAndPassesOn();
-    void editsHotkeys_data();
-    void editsHotkeys();
-    void controlWindowFollowsHost();
-    void recorderSaysWhatWentWrong_data();
-    void recorderSaysWhatWentWrong();
+    void parsesOptions_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("display");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("tourDir");
+        QTest::addColumn<QString>("language");
+        // Empty: the user's own settings file and Pictures folder.
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("screenshots");
+
+        const QString tour = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
+        const QString none, en = QStringLiteral("en");
+        QTest::newRow("defaults with a display") << QStringList() << true << none << none << en << none << none;
+        QTest::newRow("no display tours into the current folder")
+            << QStringList() << false << none << tour << en << tour + "/tour-settings.ini" << tour + "/screenshots";
+        QTest::newRow("explicit tour") << QStringList{"--tour", "/tmp/t"} << true << none << QString("/tmp/t") << en
+                                       << QString("/tmp/t/tour-settings.ini") << QString("/tmp/t/screenshots");
+        QTest::newRow("explicit tour without display")
+            << QStringList{"--tour=/tmp/u"} << false << none << QString("/tmp/u") << en
+            << QString("/tmp/u/tour-settings.ini") << QString("/tmp/u/screenshots");
+        QTest::newRow("tour told where to write")
+            << QStringList{"--tour", "/tmp/t", "--settings", "/tmp/s.ini", "--screenshots", "/tmp/p"} << false << none
+            << QString("/tmp/t") << en << QString("/tmp/s.ini") << QString("/tmp/p");
+        QTest::newRow("all screens, german") << QStringList{"--all-screens", "--language", "de"} << true << none << none
+                                             << QString("de") << none << none;
+        // Refused: the error names the culprit.
+        const QList<QPair<QStringList, QString>> refused{
+            {{"--language", "fr"}, "fr"}, {{"--colour"}, "colour"}, {{"extra"}, "extra"}, {{"--settings="}, "empty"}};
+        for (const auto& [arguments, culprit] : refused)
+            QTest::newRow(qPrintable(arguments.join(' ')))
+                << arguments << true << culprit << none << none << none << none;
+    }
+
+    void parsesOptions()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, display);
+        QFETCH(QString, error);
+        QFETCH(QString, tourDir);
+        QFETCH(QString, language);
+        QFETCH(QString, settings);
+        QFETCH(QString, screenshots);
+
+        const QString tourUnderCwd = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
+        const ParsedOptions parsed = ParseOptions(QStringList{"orb-launcher-demo"} + arguments, display);
+        if (!error.isEmpty())
+        {
+            QVERIFY2(parsed.error.contains(error), qPrintable(parsed.error));
+            return;
+        }
+        QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
+        QCOMPARE(parsed.options.tourDir, tourDir);
+        QCOMPARE(parsed.options.language, language);
+        QCOMPARE(parsed.options.libraryPath, DefaultLibraryPath());
+        QCOMPARE(parsed.options.allScreens, arguments.contains(QLatin1String("--all-screens")));
+        if (settings.isEmpty())
+        {
+            QVERIFY(parsed.options.settingsFile.endsWith(QLatin1String("orb-launcher-demo.ini")));
+            QVERIFY(!parsed.options.screenshotsDir.isEmpty());
+        }
+        else
+        {
+            QCOMPARE(parsed.options.settingsFile, settings);
+            QCOMPARE(parsed.options.screenshotsDir, screenshots);
+        }
+        // Only the tour's own settings file is emptied before the run.
+        QCOMPARE(parsed.options.freshSettings, settings.endsWith(QLatin1String("/tour-settings.ini")));
+        // The help names every default; it wraps long paths anywhere.
+        const QString help = QString(parsed.helpText).remove(QRegularExpression(QStringLiteral("\\s")));
+        for (const QString& fallback : {DefaultLibraryPath(), tourUnderCwd, QStringLiteral("default:en)")})
+            QVERIFY2(help.contains(fallback), qPrintable(parsed.helpText));
+    }
+
+    void checksPaths_data()
+    {
+        QTest::addColumn<bool>("settingsFile");
+        QTest::addColumn<QString>("path");
+        // A part of the refusal besides the path; empty when the path is accepted.
+        QTest::addColumn<QString>("mention");
+
+        const QString blocker = PlainFile(temp, QStringLiteral("plain-file"));
+        // Garbage QSettings cannot parse is no reason to give up: the file is written anew.
+        const char garbage[] = "\0\xff no key [[[\n=\n[open\nkey\n";
+        const QString none;
+        QTest::newRow("settings is a folder") << true << temp.path() << QString("folder");
+        QTest::newRow("settings in new folders") << true << temp.filePath("new/nested/demo.ini") << none;
+        QTest::newRow("settings file exists") << true << blocker << none;
+        QTest::newRow("settings file is garbage")
+            << true << PlainFile(temp, "garbage.ini", QByteArray(garbage, sizeof(garbage) - 1)) << none;
+        QTest::newRow("folder is a file") << false << blocker << QString("is a file");
+        QTest::newRow("new folders") << false << temp.filePath("shots/today") << none;
+    }
+
+    void checksPaths()
+    {
+        QFETCH(bool, settingsFile);
+        QFETCH(QString, path);
+        QFETCH(QString, mention);
+
+        const bool existed = QFileInfo::exists(path);
+        const QString problem = settingsFile ? CheckSettingsFile(path) : PrepareWritableFolder(path, "screenshot");
+        if (!mention.isEmpty())
+        {
+            QVERIFY2(problem.contains(path) && problem.contains(mention), qPrintable(problem));
+            return;
+        }
+        QCOMPARE(problem, QString());
+        if (!settingsFile)
+        {
+            QVERIFY(QDir(path).exists());
+            return;
+        }
+        QVERIFY2(existed || QDir(QFileInfo(path).path()).isEmpty(), "the check leaves no probe file behind");
+        {
+            Zarvo::Host::IniApplicationSettingsManager settings(path);
+            settings.SetInt("Orb/Sidebar/sidebar_ui_state", 1);
+            QVERIFY(settings.Flush());
+        }
+        QCOMPARE(Zarvo::Host::IniApplicationSettingsManager(path).GetInt("Orb/Sidebar/sidebar_ui_state", 0), 1);
+    }
+
+    void loadsModuleLibrary_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<QString>("cause");
+
+        const QString text = PlainFile(temp, QStringLiteral("not-a-library.so"), "just text\n");
+
+        QTest::newRow("module") << QStringLiteral(ORB_TEST_MODULE_LIBRARY) << true << "";
+        QTest::newRow("missing") << temp.filePath(QStringLiteral("gone.so")) << false << "does not exist";
+        QTest::newRow("folder") << temp.path() << false << "not a file";
+        QTest::newRow("not a library") << text << false << "Cannot load";
+        QTest::newRow("library without the entry point")
+            << QStringLiteral(ORB_TEST_HOST_LIBRARY) << false << ModuleLibrary::EntryPoint;
+    }
+
+    void loadsModuleLibrary()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, loads);
+        QFETCH(QString, cause);
+
+        ModuleLibrary library;
+        QCOMPARE(library.Load(path), loads);
+        if (!loads)
+        {
+            QVERIFY2(library.Error().contains(path) && library.Error().contains(cause), qPrintable(library.Error()));
+            Hypodermic::ContainerBuilder builder;
+            QVERIFY_EXCEPTION_THROWN(library.Register(builder), std::logic_error);
+        }
+    }
+
+    void switchesLanguage()
+    {
+        const auto close = []
+        {
+            return QCoreApplication::translate("Sidebar", "Close");
+        };
+        const auto tooltip = []
+        {
+            return QCoreApplication::translate("Sidebar", "Screenshotting tooltip");
+        };
+        {
+            Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
+            QVERIFY(languages.Switch(QStringLiteral("de")));
+            QCOMPARE(languages.Missing(), QStringList());
+            QCOMPARE(close(), QStringLiteral("Schließen"));
+            QCOMPARE(QCoreApplication::translate("OrbDemo::ControlWindow", "Activate"), QStringLiteral("Aktivieren"));
+
+            QVERIFY(languages.Switch(QStringLiteral("en")));
+            QCOMPARE(close(), QStringLiteral("Close"));
+            // English has a catalogue too: it gives the tooltip keys their words.
+            QCOMPARE(tooltip(), QStringLiteral("Take a screenshot"));
+            QVERIFY(!languages.Switch(QStringLiteral("fr")));
+            QCOMPARE(languages.Current(), QStringLiteral("en"));
+            QCOMPARE(tooltip(), QStringLiteral("Take a screenshot"));
+        }
+        // Gone with the switcher.
+        QCOMPARE(tooltip(), QStringLiteral("Screenshotting tooltip"));
+
+        Languages nowhere({temp.filePath(QStringLiteral("no-catalogues"))});
+        QVERIFY(nowhere.Switch(QStringLiteral("de")));
+        QCOMPARE(nowhere.Missing(),
+                 (QStringList{QStringLiteral("OrbModuleLauncher_de.qm"), QStringLiteral("orb-launcher-demo_de.qm")}));
+        QCOMPARE(close(), QStringLiteral("Close"));
+    }
+
+    void takesScreenshots()
+    {
+        SquareWindow window;
+        window.move(100, 100);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        const QString folder = temp.filePath(QStringLiteral("screens"));
+        QVERIFY(QDir().mkpath(folder));
+        DemoHost host(temp.filePath(QStringLiteral("screens.ini")), folder);
+        QCOMPARE(host.Start(module), QString());
+        host.Activate(false);
+        QWidget* panel = host.Panel();
+        QTRY_VERIFY(panel->isVisible());
+        // Without the demo's style sheet the panel has no docked size; placed where the picture sees it.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        panel->move(500, 300);
+        const QPoint panelCentre = panel->geometry().center();
+        const QImage background = Snapshot::Background(screen);
+
+        // Asked from a menu that closes only after its action ran.
+        QMenu menu;
+        menu.addAction(QStringLiteral("Take Screenshot"));
+        menu.popup(QPoint(300, 200));
+        QTRY_VERIFY(menu.isVisible());
+        const QPoint menuCentre = menu.geometry().center();
+        const QImage before = Snapshot::Compose(screen, Snapshot::VisibleWindows());
+        QVERIFY(before.pixelColor(panelCentre) != background.pixelColor(panelCentre));
+        QVERIFY(before.pixelColor(menuCentre) != background.pixelColor(menuCentre));
+        QTimer::singleShot(400, &menu, &QMenu::hide);
+
+        DemoHandler& handler = host.Handler();
+        QSignalSpy messages(&handler, &DemoHandler::Message);
+        QSignalSpy finished(&handler, &DemoHandler::ScreenshotFinished);
+        handler.TakeScreenshot();
+        // A second request while the first waits adds nothing.
+        handler.TakeScreenshot();
+        QVERIFY(finished.wait());
+        QTRY_VERIFY(panel->isVisible());
+        handler.TakeScreenshot();
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.size(), 2);
+
+        QCOMPARE(QDir(folder).entryList({QStringLiteral("*.png")}, QDir::Files).size(), 2);
+        const QImage shot(finished.first().at(0).toString());
+        QCOMPARE(shot.size(), screen.size());
+        // The host's own window is there, its transparent part showing the background; the closed
+        // menu and the launcher's panel are not.
+        QCOMPARE(shot.pixelColor(105, 105), QColor(Qt::red));
+        QCOMPARE(shot.pixelColor(140, 125), background.pixelColor(140, 125));
+        QCOMPARE(shot.pixelColor(menuCentre), background.pixelColor(menuCentre));
+        QCOMPARE(shot.pixelColor(panelCentre), background.pixelColor(panelCentre));
+        QVERIFY(messages.last().at(0).toString().contains(handler.LastScreenshot()));
+        QCOMPARE(host.Shutdown(), QString());
+    }
+
+    // Without a host: a screenshot that cannot be saved is reported; host actions and quitting are
+    // passed on to the host, and every call is recorded for the tour's log.
+    void handlerReportsAndPassesOn()
+    {
+        const QString blocker = PlainFile(temp, QStringLiteral("blocker"));
+        DemoHandler handler(blocker + QStringLiteral("/shots"));
+        QSignalSpy messages(&handler, &DemoHandler::Message);
+        QSignalSpy finished(&handler, &DemoHandler::ScreenshotFinished);
+        QSignalSpy actions(&handler, &DemoHandler::HostActionRequested);
+        QSignalSpy quits(&handler, &DemoHandler::QuitRequested);
+        handler.TakeScreenshot();
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.at(0).at(0).toString(), QString());
+        QCOMPARE(handler.LastScreenshot(), QString());
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.at(0).at(0).toString().contains(blocker), qPrintable(messages.at(0).at(0).toString()));
+
+        handler.HandleAction("ActionPreferences");
+        handler.ShowSchedulerPreferences(false);
+        handler.Quit();
+        QCOMPARE(actions.size(), 1);
+        QCOMPARE(actions.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
+        QCOMPARE(quits.size(), 1);
+        QCOMPARE(Zarvo::Host::CallRecord::CallsStartingWith(QStringLiteral("Handler::")),
+                 (QStringList{"Handler::TakeScreenshot", "Handler::HandleAction(ActionPreferences)",
+                              "Handler::ShowSchedulerPreferences(false)", "Handler::Quit"}));
+    }
+
+    void controlWindow_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("stored");
+        // The action named when the combination is refused; empty when it is taken.
+        QTest::addColumn<QString>("refusedFor");
+
+        const int none = Qt::NoModifier;
+        const int ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
+        const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+        const QString taken, old = QStringLiteral("Ctrl+Shift+S");
+        QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << none << old << taken;
+        QTest::newRow("Backspace clears") << int(Qt::Key_Backspace) << none << QString() << taken;
+        QTest::newRow("Delete clears") << int(Qt::Key_Delete) << none << QString() << taken;
+        QTest::newRow("new combination") << int(Qt::Key_K) << ctrlAlt << QString("Ctrl+Alt+K") << taken;
+        QTest::newRow("a feature's combination")
+            << int(Qt::Key_A) << ctrlShift << old << QString("Start or stop audio recording");
+        QTest::newRow("a preset's combination")
+            << int(Qt::Key_1) << ctrlAlt << old << QString("Meeting: webcam and microphone");
+    }
+
+    // The control window follows the host and edits the screenshot hotkey: Esc cancels, Backspace
+    // and Delete clear, a combination another action holds is refused naming that action.
+    void controlWindow()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, stored);
+        QFETCH(QString, refusedFor);
+
+        DemoHost host(temp.filePath(QStringLiteral("edit-%1.ini").arg(QTest::currentDataTag())), temp.path());
+        QCOMPARE(host.Start(module), QString());
+        Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
+        {
+            ControlWindow controls(host, languages);
+            controls.show();
+            // Everything stays reachable on a 640 x 480 screen, title bar included.
+            const QSize hint = controls.minimumSizeHint();
+            QVERIFY2(hint.width() <= 620 && hint.height() <= 440,
+                     qPrintable(QStringLiteral("%1 x %2").arg(hint.width()).arg(hint.height())));
+            auto* showPanel = controls.findChild<QPushButton*>(QStringLiteral("showPanelButton"));
+            QVERIFY(!showPanel->isEnabled());
+            host.Activate(true);
+            QVERIFY(showPanel->isEnabled());
+            host.Deactivate();
+            QVERIFY(!showPanel->isEnabled());
+            host.Feedback().SendFeedback(QStringLiteral("More colours"), QStringLiteral("RequestFeatureFromSidebar"));
+            const QString log = controls.findChild<QPlainTextEdit*>(QStringLiteral("log"))->toPlainText();
+            QVERIFY2(log.contains(QLatin1String("More colours")), qPrintable(log));
+            // Without X11 nothing is grabbed, and the window says how the hotkeys work instead.
+            QVERIFY(!host.HotkeyManager().IsSystemWide());
+            QVERIFY(controls.findChild<QLabel*>(QStringLiteral("hotkeyScopeLabel"))->text().contains("only"));
+
+            auto* edit = controls.findChild<QKeySequenceEdit*>(QStringLiteral("takeScreenshotEdit"));
+            auto* message = controls.findChild<QLabel*>(QStringLiteral("hotkeyMessage"));
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QCOMPARE(QString::fromStdString(host.Hotkeys().GetGlobalHotkeyTakeScreenshot()), stored);
+            QCOMPARE(edit->keySequence().toString(QKeySequence::PortableText), stored);
+            QCOMPARE(message->isVisible(), !refusedFor.isEmpty());
+            QVERIFY2(message->text().contains(refusedFor), qPrintable(message->text()));
+            QVERIFY(!edit->hasFocus());
+        }
+        QCOMPARE(host.Shutdown(), QString());
+    }
+
+    void recorderSaysWhatWentWrong_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("ffmpeg");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("camera");
+        // Killed once it runs, with ffmpeg's generated picture as the source.
+        QTest::addColumn<bool>("killed");
+        // The call to the recorder and a part of the message.
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("mention");
+
+        const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+        const int screen = int(Recorder::Kind::Screen);
+        const int webcam = int(Recorder::Kind::Webcam);
+        const QString x11 = QStringLiteral(":0"), camera = QStringLiteral("/dev/video0"), none;
+        QTest::newRow("no ffmpeg") << screen << QString("/nonexistent/ffmpeg") << x11 << camera << false
+                                   << QString("Recorder::Unavailable(screen)") << QString("ffmpeg is not installed");
+        QTest::newRow("no X11") << screen << ffmpeg << none << camera << false
+                                << QString("Recorder::Unavailable(screen)") << QString("X11");
+        QTest::newRow("no camera") << webcam << ffmpeg << x11 << none << false
+                                   << QString("Recorder::Unavailable(webcam)") << QString("no camera");
+        QTest::newRow("no audio server") << int(Recorder::Kind::Audio) << ffmpeg << x11 << none << false
+                                         << QString("Recorder::Failed(audio)") << QString("orb-no-such-device");
+        QTest::newRow("ffmpeg killed") << webcam << ffmpeg << none << none << true
+                                       << QString("Recorder::Failed(webcam)") << QString("ended by itself");
+    }
+
+    void recorderSaysWhatWentWrong()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, ffmpeg);
+        QFETCH(QString, display);
+        QFETCH(QString, camera);
+        QFETCH(bool, killed);
+        QFETCH(QString, call);
+        QFETCH(QString, mention);
+        QVERIFY2(!ffmpeg.isEmpty(), "ffmpeg is installed by tools/debian-packages.txt");
+
+        Recorder::Sources sources;
+        sources.ffmpeg = ffmpeg;
+        sources.x11Display = display;
+        sources.camera = camera;
+        sources.audioFormat = QStringLiteral("alsa");
+        sources.audioDevice = QStringLiteral("orb-no-such-device");
+        sources.generated = killed;
+        Recorder recorder(temp.filePath(QStringLiteral("recordings")), sources);
+        QSignalSpy messages(&recorder, &Recorder::Message);
+        QSignalSpy finished(&recorder, &Recorder::Finished);
+        recorder.Toggle(Recorder::Kind(kind), QRect(0, 0, 640, 480));
+        if (killed)
+        {
+            QVERIFY(recorder.IsRecording());
+            // ffmpeg is this process's only child.
+            const auto child = []
+            {
+                QFile children(QStringLiteral("/proc/self/task/%1/children").arg(QCoreApplication::applicationPid()));
+                return children.open(QIODevice::ReadOnly) ? children.readAll().trimmed().toLongLong() : 0;
+            };
+            QTRY_VERIFY(child() > 0);
+            QCOMPARE(::kill(pid_t(child()), SIGKILL), 0);
+            QVERIFY(finished.wait());
+            QCOMPARE(finished.at(0).at(0).toString(), QString());
+        }
+        QTRY_VERIFY(!recorder.IsRecording());
+        QTRY_VERIFY(Zarvo::Host::CallRecord::Calls().contains(call));
+        QVERIFY(!messages.isEmpty());
+        QVERIFY2(messages.last().at(0).toString().contains(mention), qPrintable(messages.last().at(0).toString()));
+    }
 
 private:
     QTemporaryDir temp;
     // The launcher's own library, loaded once.
     ModuleLibrary module;
 };
-
-void tst_DemoUnits::parsesOptions_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<bool>("display");
-    QTest::addColumn<QString>("error");
-    QTest::addColumn<QString>("tourDir");
-    QTest::addColumn<QString>("language");
-    // Empty: the user's own settings file and Pictures folder.
-    QTest::addColumn<QString>("settings");
-    QTest::addColumn<QString>("screenshots");
-
-    const QString tour = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
-    const QString none, en = QStringLiteral("en");
-    QTest::newRow("defaults with a display") << QStringList() << true << none << none << en << none << none;
-    QTest::newRow("no display tours into the current folder")
-        << QStringList() << false << none << tour << en << tour + "/tour-settings.ini" << tour + "/screenshots";
-    QTest::newRow("explicit tour") << QStringList{"--tour", "/tmp/t"} << true << none << QString("/tmp/t") << en
-                                   << QString("/tmp/t/tour-settings.ini") << QString("/tmp/t/screenshots");
-    QTest::newRow("explicit tour without display")
-        << QStringList{"--tour=/tmp/u"} << false << none << QString("/tmp/u") << en
-        << QString("/tmp/u/tour-settings.ini") << QString("/tmp/u/screenshots");
-    QTest::newRow("tour told where to write")
-        << QStringList{"--tour", "/tmp/t", "--settings", "/tmp/s.ini", "--screenshots", "/tmp/p"} << false << none
-        << QString("/tmp/t") << en << QString("/tmp/s.ini") << QString("/tmp/p");
-    QTest::newRow("all screens, german") << QStringList{"--all-screens", "--language", "de"} << true << none << none
-                                         << QString("de") << none << none;
-    // Refused: the error names the culprit.
-    const QList<QPair<QStringList, QString>> refused{
-        {{"--language", "fr"}, "fr"}, {{"--colour"}, "colour"}, {{"extra"}, "extra"}, {{"--settings="}, "empty"}};
-    for (const auto& [arguments, culprit] : refused)
-        QTest::newRow(qPrintable(arguments.join(' '))) << arguments << true << culprit << none << none << none << none;
-}
-
-void tst_DemoUnits::parsesOptions()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(bool, display);
-    QFETCH(QString, error);
-    QFETCH(QString, tourDir);
-    QFETCH(QString, language);
-    QFETCH(QString, settings);
-    QFETCH(QString, screenshots);
-
-    const QString tourUnderCwd = QDir::current().filePath(QStringLiteral("orb-launcher-tour"));
-    const ParsedOptions parsed = ParseOptions(QStringList{"orb-launcher-demo"} + arguments, display);
-    if (!error.isEmpty())
-    {
-        QVERIFY2(parsed.error.contains(error), qPrintable(parsed.error));
-        return;
-    }
-    QVERIFY2(parsed.error.isEmpty(), qPrintable(parsed.error));
-    QCOMPARE(parsed.options.tourDir, tourDir);
-    QCOMPARE(parsed.options.language, language);
-    QCOMPARE(parsed.options.libraryPath, DefaultLibraryPath());
-    QCOMPARE(parsed.options.allScreens, arguments.contains(QLatin1String("--all-screens")));
-    if (settings.isEmpty())
-    {
-        QVERIFY(parsed.options.settingsFile.endsWith(QLatin1String("orb-launcher-demo.ini")));
-        QVERIFY(!parsed.options.screenshotsDir.isEmpty());
-    }
-    else
-    {
-        QCOMPARE(parsed.options.settingsFile, settings);
-        QCOMPARE(parsed.options.screenshotsDir, screenshots);
-    }
-    // Only the tour's own settings file is emptied before the run.
-    QCOMPARE(parsed.options.freshSettings, settings.endsWith(QLatin1String("/tour-settings.ini")));
-    // The help names every default; it wraps long paths anywhere.
-    const QString help = QString(parsed.helpText).remove(QRegularExpression(QStringLiteral("\\s")));
-    for (const QString& fallback : {DefaultLibraryPath(), tourUnderCwd, QStringLiteral("default:en)")})
-        QVERIFY2(help.contains(fallback), qPrintable(parsed.helpText));
-}
-
-void tst_DemoUnits::checksPaths_data()
-{
-    QTest::addColumn<bool>("settingsFile");
-    QTest::addColumn<QString>("path");
-    // A part of the refusal besides the path; empty when the path is accepted.
-    QTest::addColumn<QString>("mention");
-
-    const QString blocker = PlainFile(temp, QStringLiteral("plain-file"));
-    // Garbage QSettings cannot parse is no reason to give up: the file is written anew.
-    const char garbage[] = "\0\xff no key [[[\n=\n[open\nkey\n";
-    const QString none;
-    QTest::newRow("settings under a file") << true << blocker + "/demo.ini" << QString("cannot be created");
-    QTest::newRow("settings is a folder") << true << temp.path() << QString("folder");
-    QTest::newRow("settings in new folders") << true << temp.filePath("new/nested/demo.ini") << none;
-    QTest::newRow("settings file exists") << true << blocker << none;
-    QTest::newRow("settings file is garbage")
-        << true << PlainFile(temp, "garbage.ini", QByteArray(garbage, sizeof(garbage) - 1)) << none;
-    QTest::newRow("folder is a file") << false << blocker << QString("is a file");
-    QTest::newRow("folder under a file") << false << blocker + "/shots" << QString("cannot be created");
-    QTest::newRow("new folders") << false << temp.filePath("shots/today") << none;
-}
-
-void tst_DemoUnits::checksPaths()
-{
-    QFETCH(bool, settingsFile);
-    QFETCH(QString, path);
-    QFETCH(QString, mention);
-
-    const bool existed = QFileInfo::exists(path);
-    const QString problem = settingsFile ? CheckSettingsFile(path) : PrepareWritableFolder(path, "screenshot");
-    if (!mention.isEmpty())
-    {
-        QVERIFY2(problem.contains(path) && problem.contains(mention), qPrintable(problem));
-        return;
-    }
-    QCOMPARE(problem, QString());
-    if (!settingsFile)
-    {
-        QVERIFY(QDir(path).exists());
-        return;
-    }
-    QVERIFY2(existed || QDir(QFileInfo(path).path()).isEmpty(), "the check leaves no probe file behind");
-    {
-        Zarvo::Host::IniApplicationSettingsManager settings(path);
-        settings.SetInt("Orb/Sidebar/sidebar_ui_state", 1);
-        QVERIFY(settings.Flush());
-    }
-    QCOMPARE(Zarvo::Host::IniApplicationSettingsManager(path).GetInt("Orb/Sidebar/sidebar_ui_state", 0), 1);
-}
-
-void tst_DemoUnits::loadsModuleLibrary_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("loads");
-    QTest::addColumn<QString>("cause");
-
-    const QString text = PlainFile(temp, QStringLiteral("not-a-library.so"), "just text\n");
-
-    QTest::newRow("module") << QStringLiteral(ORB_TEST_MODULE_LIBRARY) << true << "";
-    QTest::newRow("missing") << temp.filePath(QStringLiteral("gone.so")) << false << "does not exist";
-    QTest::newRow("folder") << temp.path() << false << "not a file";
-    QTest::newRow("not a library") << text << false << "Cannot load";
-    QTest::newRow("library without the entry point")
-        << QStringLiteral(ORB_TEST_HOST_LIBRARY) << false << ModuleLibrary::EntryPoint;
-}
-
-void tst_DemoUnits::loadsModuleLibrary()
-{
-    QFETCH(QString, path);
-    QFETCH(bool, loads);
-    QFETCH(QString, cause);
-
-    ModuleLibrary library;
-    QCOMPARE(library.Load(path), loads);
-    if (!loads)
-    {
-        QVERIFY2(library.Error().contains(path) && library.Error().contains(cause), qPrintable(library.Error()));
-        Hypodermic::ContainerBuilder builder;
-        QVERIFY_EXCEPTION_THROWN(library.Register(builder), std::logic_error);
-    }
-}
-
-void tst_DemoUnits::switchesLanguage()
-{
-    const auto close = []
-    {
-        return QCoreApplication::translate("Sidebar", "Close");
-    };
-    const auto tooltip = []
-    {
-        return QCoreApplication::translate("Sidebar", "Screenshotting tooltip");
-    };
-    {
-        Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
-        QVERIFY(languages.Switch(QStringLiteral("de")));
-        QCOMPARE(languages.Missing(), QStringList());
-        QCOMPARE(close(), QStringLiteral("Schließen"));
-        QCOMPARE(QCoreApplication::translate("OrbDemo::ControlWindow", "Activate"), QStringLiteral("Aktivieren"));
-
-        QVERIFY(languages.Switch(QStringLiteral("en")));
-        QCOMPARE(close(), QStringLiteral("Close"));
-        // English has a catalogue too: it gives the tooltip keys their words.
-        QCOMPARE(tooltip(), QStringLiteral("Take a screenshot"));
-        QVERIFY(!languages.Switch(QStringLiteral("fr")));
-        QCOMPARE(languages.Current(), QStringLiteral("en"));
-        QCOMPARE(tooltip(), QStringLiteral("Take a screenshot"));
-    }
-    // Gone with the switcher.
-    QCOMPARE(tooltip(), QStringLiteral("Screenshotting tooltip"));
-
-    Languages nowhere({temp.filePath(QStringLiteral("no-catalogues"))});
-    QVERIFY(nowhere.Switch(QStringLiteral("de")));
-    QCOMPARE(nowhere.Missing(),
-             (QStringList{QStringLiteral("OrbModuleLauncher_de.qm"), QStringLiteral("orb-launcher-demo_de.qm")}));
-    QCOMPARE(close(), QStringLiteral("Close"));
-}
-
-void tst_DemoUnits::takesScreenshots()
-{
-    SquareWindow window;
-    window.move(100, 100);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    const QString folder = temp.filePath(QStringLiteral("screens"));
-    QVERIFY(QDir().mkpath(folder));
-    DemoHost host(temp.filePath(QStringLiteral("screens.ini")), folder);
-    QCOMPARE(host.Start(module), QString());
-    host.Activate(false);
-    QWidget* panel = host.Panel();
-    QTRY_VERIFY(panel->isVisible());
-    // Without the demo's style sheet the panel has no docked size; placed where the picture sees it.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    panel->move(500, 300);
-    const QPoint panelCentre = panel->geometry().center();
-    const QImage background = Snapshot::Background(screen);
-
-    // Asked from a menu that closes only after its action ran.
-    QMenu menu;
-    menu.addAction(QStringLiteral("Take Screenshot"));
-    menu.popup(QPoint(300, 200));
-    QTRY_VERIFY(menu.isVisible());
-    const QPoint menuCentre = menu.geometry().center();
-    const QImage before = Snapshot::Compose(screen, Snapshot::VisibleWindows());
-    QVERIFY(before.pixelColor(panelCentre) != background.pixelColor(panelCentre));
-    QVERIFY(before.pixelColor(menuCentre) != background.pixelColor(menuCentre));
-    QTimer::singleShot(400, &menu, &QMenu::hide);
-
-    DemoHandler& handler = host.Handler();
-    QSignalSpy messages(&handler, &DemoHandler::Message);
-    QSignalSpy finished(&handler, &DemoHandler::ScreenshotFinished);
-    handler.TakeScreenshot();
-    // A second request while the first waits adds nothing.
-    handler.TakeScreenshot();
-    QVERIFY(finished.wait());
-    QTRY_VERIFY(panel->isVisible());
-    handler.TakeScreenshot();
-    QVERIFY(finished.wait());
-    QCOMPARE(finished.size(), 2);
-
-    QCOMPARE(QDir(folder).entryList({QStringLiteral("*.png")}, QDir::Files).size(), 2);
-    const QImage shot(finished.first().at(0).toString());
-    QCOMPARE(shot.size(), screen.size());
-    // The host's own window is there, its transparent part showing the background; the closed
-    // menu and the launcher's panel are not.
-    QCOMPARE(shot.pixelColor(105, 105), QColor(Qt::red));
-    QCOMPARE(shot.pixelColor(140, 125), background.pixelColor(140, 125));
-    QCOMPARE(shot.pixelColor(menuCentre), background.pixelColor(menuCentre));
-    QCOMPARE(shot.pixelColor(panelCentre), background.pixelColor(panelCentre));
-    QVERIFY(messages.last().at(0).toString().contains(handler.LastScreenshot()));
-    QCOMPARE(Zarvo::Host::CallRecord::CallsStartingWith(QStringLiteral("Handler::TakeScreenshot")).size(), 3);
-    QCOMPARE(host.Shutdown(), QString());
-}
-
-// Without a host: a screenshot that cannot be saved is reported; host actions and quitting are
-// passed on to the host, and every call is recorded for the tour's log.
-void tst_DemoUnits::handlerReportsAndPassesOn()
-{
-    const QString blocker = PlainFile(temp, QStringLiteral("blocker"));
-    DemoHandler handler(blocker + QStringLiteral("/shots"));
-    QSignalSpy messages(&handler, &DemoHandler::Message);
-    QSignalSpy finished(&handler, &DemoHandler::ScreenshotFinished);
-    QSignalSpy actions(&handler, &DemoHandler::HostActionRequested);
-    QSignalSpy quits(&handler, &DemoHandler::QuitRequested);
-    handler.TakeScreenshot();
-    QVERIFY(finished.wait());
-    QCOMPARE(finished.at(0).at(0).toString(), QString());
-    QCOMPARE(handler.LastScreenshot(), QString());
-    QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages.at(0).at(0).toString().contains(blocker), qPrintable(messages.at(0).at(0).toString()));
-
-    handler.HandleAction("ActionPreferences");
-    handler.ShowSchedulerPreferences(false);
-    handler.Quit();
-    QCOMPARE(actions.size(), 1);
-    QCOMPARE(actions.at(0).at(0).toString(), QStringLiteral("ActionPreferences"));
-    QCOMPARE(quits.size(), 1);
-    QCOMPARE(Zarvo::Host::CallRecord::CallsStartingWith(QStringLiteral("Handler::")),
-             (QStringList{"Handler::TakeScreenshot", "Handler::HandleAction(ActionPreferences)",
-                          "Handler::ShowSchedulerPreferences(false)", "Handler::Quit"}));
-}
-
-void tst_DemoUnits::editsHotkeys_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("stored");
-    // The action named when the combination is refused; empty when it is taken.
-    QTest::addColumn<QString>("refusedFor");
-
-    const int none = Qt::NoModifier;
-    const int ctrlAlt = Qt::ControlModifier | Qt::AltModifier;
-    const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-    const QString taken, old = QStringLiteral("Ctrl+Shift+S");
-    QTest::newRow("Esc cancels") << int(Qt::Key_Escape) << none << old << taken;
-    QTest::newRow("Backspace clears") << int(Qt::Key_Backspace) << none << QString() << taken;
-    QTest::newRow("Delete clears") << int(Qt::Key_Delete) << none << QString() << taken;
-    QTest::newRow("new combination") << int(Qt::Key_K) << ctrlAlt << QString("Ctrl+Alt+K") << taken;
-    QTest::newRow("a feature's combination")
-        << int(Qt::Key_A) << ctrlShift << old << QString("Start or stop audio recording");
-    QTest::newRow("a preset's combination")
-        << int(Qt::Key_1) << ctrlAlt << old << QString("Meeting: webcam and microphone");
-}
-
-void tst_DemoUnits::editsHotkeys()
-{
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, stored);
-    QFETCH(QString, refusedFor);
-
-    DemoHost host(temp.filePath(QStringLiteral("edit-%1.ini").arg(QTest::currentDataTag())), temp.path());
-    QCOMPARE(host.Start(module), QString());
-    Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
-    {
-        ControlWindow controls(host, languages);
-        controls.show();
-        auto* edit = controls.findChild<QKeySequenceEdit*>(QStringLiteral("takeScreenshotEdit"));
-        auto* message = controls.findChild<QLabel*>(QStringLiteral("hotkeyMessage"));
-        QVERIFY(edit && message);
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-
-        QCOMPARE(QString::fromStdString(host.Hotkeys().GetGlobalHotkeyTakeScreenshot()), stored);
-        QCOMPARE(edit->keySequence().toString(QKeySequence::PortableText), stored);
-        QCOMPARE(message->isVisible(), !refusedFor.isEmpty());
-        QVERIFY2(message->text().contains(refusedFor), qPrintable(message->text()));
-        QVERIFY(!edit->hasFocus());
-    }
-    QCOMPARE(host.Shutdown(), QString());
-}
-
-void tst_DemoUnits::controlWindowFollowsHost()
-{
-    DemoHost host(temp.filePath(QStringLiteral("controls.ini")), temp.path());
-    QCOMPARE(host.Start(module), QString());
-    Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
-    {
-        ControlWindow controls(host, languages);
-        controls.show();
-        // Everything stays reachable on a 640 x 480 screen, title bar included.
-        const QSize hint = controls.minimumSizeHint();
-        QVERIFY2(hint.width() <= 620 && hint.height() <= 440,
-                 qPrintable(QStringLiteral("%1 x %2").arg(hint.width()).arg(hint.height())));
-
-        auto* showPanel = controls.findChild<QPushButton*>(QStringLiteral("showPanelButton"));
-        QVERIFY(!showPanel->isEnabled());
-        host.Activate(true);
-        QVERIFY(showPanel->isEnabled());
-        host.Deactivate();
-        QVERIFY(!showPanel->isEnabled());
-
-        host.Feedback().SendFeedback(QStringLiteral("More colours, please"),
-                                     QStringLiteral("RequestFeatureFromSidebar"));
-        auto* log = controls.findChild<QPlainTextEdit*>(QStringLiteral("log"));
-        QVERIFY2(log->toPlainText().contains(QLatin1String("More colours, please")), qPrintable(log->toPlainText()));
-
-        // Without X11 nothing is grabbed, and the window says how the hotkeys work instead.
-        QVERIFY(!host.HotkeyManager().IsSystemWide());
-        QVERIFY(
-            controls.findChild<QLabel*>(QStringLiteral("hotkeyScopeLabel"))->text().contains(QLatin1String("only")));
-    }
-    QCOMPARE(host.Shutdown(), QString());
-}
-
-void tst_DemoUnits::recorderSaysWhatWentWrong_data()
-{
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("ffmpeg");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("camera");
-    // Killed once it runs, with ffmpeg's generated picture as the source.
-    QTest::addColumn<bool>("killed");
-    // The call to the recorder and a part of the message.
-    QTest::addColumn<QString>("call");
-    QTest::addColumn<QString>("mention");
-
-    const QString ffmpeg = QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
-    const int screen = int(Recorder::Kind::Screen);
-    const int webcam = int(Recorder::Kind::Webcam);
-    const QString x11 = QStringLiteral(":0"), camera = QStringLiteral("/dev/video0"), none;
-    QTest::newRow("no ffmpeg") << screen << QString("/nonexistent/ffmpeg") << x11 << camera << false
-                               << QString("Recorder::Unavailable(screen)") << QString("ffmpeg is not installed");
-    QTest::newRow("no X11") << screen << ffmpeg << none << camera << false << QString("Recorder::Unavailable(screen)")
-                            << QString("X11");
-    QTest::newRow("no camera") << webcam << ffmpeg << x11 << none << false << QString("Recorder::Unavailable(webcam)")
-                               << QString("no camera");
-    QTest::newRow("no audio server") << int(Recorder::Kind::Audio) << ffmpeg << x11 << none << false
-                                     << QString("Recorder::Failed(audio)") << QString("orb-no-such-device");
-    QTest::newRow("ffmpeg killed") << webcam << ffmpeg << none << none << true << QString("Recorder::Failed(webcam)")
-                                   << QString("ended by itself");
-}
-
-void tst_DemoUnits::recorderSaysWhatWentWrong()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, ffmpeg);
-    QFETCH(QString, display);
-    QFETCH(QString, camera);
-    QFETCH(bool, killed);
-    QFETCH(QString, call);
-    QFETCH(QString, mention);
-    QVERIFY2(!ffmpeg.isEmpty(), "ffmpeg is installed by tools/debian-packages.txt");
-
-    Recorder::Sources sources;
-    sources.ffmpeg = ffmpeg;
-    sources.x11Display = display;
-    sources.camera = camera;
-    sources.audioFormat = QStringLiteral("alsa");
-    sources.audioDevice = QStringLiteral("orb-no-such-device");
-    sources.generated = killed;
-    Recorder recorder(temp.filePath(QStringLiteral("recordings")), sources);
-    QSignalSpy messages(&recorder, &Recorder::Message);
-    QSignalSpy finished(&recorder, &Recorder::Finished);
-    recorder.Toggle(Recorder::Kind(kind), QRect(0, 0, 640, 480));
-    if (killed)
-    {
-        QVERIFY(recorder.IsRecording());
-        // ffmpeg is this process's only child.
-        const auto child = []
-        {
-            QFile children(QStringLiteral("/proc/self/task/%1/children").arg(QCoreApplication::applicationPid()));
-            return children.open(QIODevice::ReadOnly) ? children.readAll().trimmed().toLongLong() : 0;
-        };
-        QTRY_VERIFY(child() > 0);
-        QCOMPARE(::kill(pid_t(child()), SIGKILL), 0);
-        QVERIFY(finished.wait());
-        QCOMPARE(finished.at(0).at(0).toString(), QString());
-    }
-    QTRY_VERIFY(!recorder.IsRecording());
-    QTRY_VERIFY(Zarvo::Host::CallRecord::Calls().contains(call));
-    QVERIFY(!messages.isEmpty());
-    QVERIFY2(messages.last().at(0).toString().contains(mention), qPrintable(messages.last().at(0).toString()));
-}
 
 QTEST_MAIN(tst_DemoUnits)
 #include "tst_demounits.moc"
