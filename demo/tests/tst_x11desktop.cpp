@@ -39,6 +39,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 
 using namespace OrbDemo;
 
@@ -73,15 +74,12 @@ public:
         return code;
     }
 
-    // Presses the modifiers, types the key and lets everything go, as fingers would.
-    void Type(std::initializer_list<xcb_keysym_t> modifiers, xcb_keysym_t key)
+    // Presses the keys in order and lets them go, as fingers would.
+    void Type(std::initializer_list<xcb_keysym_t> keys)
     {
-        for (const xcb_keysym_t modifier : modifiers)
-            Fake(XCB_KEY_PRESS, modifier);
-        Fake(XCB_KEY_PRESS, key);
-        Fake(XCB_KEY_RELEASE, key);
-        for (const xcb_keysym_t modifier : modifiers)
-            Fake(XCB_KEY_RELEASE, modifier);
+        for (const uint8_t type : {XCB_KEY_PRESS, XCB_KEY_RELEASE})
+            for (const xcb_keysym_t key : keys)
+                xcb_test_fake_input(connection, type, Keycode(key), XCB_CURRENT_TIME, root, 0, 0, 0);
         Sync();
     }
 
@@ -91,29 +89,21 @@ public:
         Sync();
     }
 
-    // Takes the selection a compositing manager holds while it runs.
-    void ActAsCompositor() { TakeSelection("_NET_WM_CM_S0"); }
-    // Takes the selection of the system tray, as a desktop's panel does when it starts.
-    void ActAsTray() { TakeSelection("_NET_SYSTEM_TRAY_S0"); }
-
-private:
-    void TakeSelection(const QByteArray& name)
+    // Takes a selection, as a compositing manager (_NET_WM_CM_S0) or a tray (_NET_SYSTEM_TRAY_S0)
+    // does when it starts.
+    void Own(const QByteArray& selection)
     {
         const xcb_window_t window = xcb_generate_id(connection);
         xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                           XCB_COPY_FROM_PARENT, 0, nullptr);
-        xcb_intern_atom_reply_t* atom =
-            xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, name.size(), name.constData()), nullptr);
+        xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, 0, selection.size(), selection.constData()), nullptr);
         xcb_set_selection_owner(connection, window, atom->atom, XCB_CURRENT_TIME);
         std::free(atom);
         Sync();
     }
 
-    void Fake(uint8_t type, xcb_keysym_t keysym)
-    {
-        xcb_test_fake_input(connection, type, Keycode(keysym), XCB_CURRENT_TIME, root, 0, 0, 0);
-    }
-
+private:
     // A round trip: the server has handled everything sent before.
     void Sync() { std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr)); }
 
@@ -122,21 +112,24 @@ private:
     xcb_window_t root;
 };
 
-bool Randr(const QStringList& arguments)
+// What the program wrote, or nothing if it failed.
+std::optional<QByteArray> Run(const QString& program, const QStringList& arguments)
 {
-    QProcess xrandr;
-    xrandr.start(QStringLiteral("xrandr"), arguments);
-    return xrandr.waitForFinished(30000) && xrandr.exitStatus() == QProcess::NormalExit && xrandr.exitCode() == 0;
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return std::nullopt;
+    return process.readAllStandardOutput();
 }
 
 // What ffprobe says of the file's first stream (codec_name, width, height) and its duration.
 QJsonObject Probe(const QString& file)
 {
-    QProcess ffprobe;
-    ffprobe.start(QStringLiteral("ffprobe"), {"-v", "error", "-show_entries",
-                                              "format=duration:stream=codec_name,width,height", "-of", "json", file});
-    ffprobe.waitForFinished(30000);
-    const QJsonObject all = QJsonDocument::fromJson(ffprobe.readAllStandardOutput()).object();
+    const QJsonObject all =
+        QJsonDocument::fromJson(Run("ffprobe", {"-v", "error", "-show_entries",
+                                                "format=duration:stream=codec_name,width,height", "-of", "json", file})
+                                    .value_or(QByteArray()))
+            .object();
     QJsonObject stream = all.value("streams").toArray().first().toObject();
     stream.insert("duration", all.value("format").toObject().value("duration"));
     return stream;
@@ -187,6 +180,8 @@ private slots:
     void init() { Zarvo::Host::CallRecord::Clear(); }
     void cleanup() { QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
+    // Keys typed through XTest while no window of the demo has focus reach the handler; the control
+    // window's editor still gets the combinations the demo grabbed, to refuse them there.
     void hotkeysPressedAnywhereReachTheHandler()
     {
         OtherClient keyboard;
@@ -194,60 +189,25 @@ private slots:
         QCOMPARE(host.Start(library), QString());
         host.Activate(true);
         QVERIFY(host.HotkeyManager().IsSystemWide());
-
-        // No window of the demo has focus; the press goes to whatever the user works in.
-        keyboard.Type({ControlL, ShiftL}, 's');
+        keyboard.Type({ControlL, ShiftL, 's'});
         QTRY_COMPARE(Count(QStringLiteral("Handler::TakeScreenshot")), 1);
-        keyboard.Type({ControlL, ShiftL}, 'r');
+        keyboard.Type({ControlL, ShiftL, 'r'});
         QTRY_COMPARE(Count(QStringLiteral("Handler::StartRecord")), 1);
 
         // A changed hotkey lets the old combination go and grabs the new one; disabled, it holds nothing.
         host.Hotkeys().SetGlobalHotkeyStartStopCapture("Ctrl+Alt+K");
-        keyboard.Type({ControlL, ShiftL}, 'r');
-        keyboard.Type({ControlL, AltL}, 'k');
+        keyboard.Type({ControlL, ShiftL, 'r'});
+        keyboard.Type({ControlL, AltL, 'k'});
         QTRY_COMPARE(Count(QStringLiteral("Handler::StartRecord")), 2);
         host.Hotkeys().SetHotkeysEnabled(false);
-        keyboard.Type({ControlL, AltL}, 'k');
+        keyboard.Type({ControlL, AltL, 'k'});
         host.Hotkeys().SetHotkeysEnabled(true);
-        keyboard.Type({ControlL, AltL}, 'k');
+        keyboard.Type({ControlL, AltL, 'k'});
         // Typed last, it arrives last: no other press is still on its way.
-        keyboard.Type({ControlL, ShiftL}, 's');
+        keyboard.Type({ControlL, ShiftL, 's'});
         QTRY_COMPARE(Count(QStringLiteral("Handler::TakeScreenshot")), 2);
         QCOMPARE(Count(QStringLiteral("Handler::StartRecord")), 3);
-        host.Shutdown();
-    }
 
-    void reportsCombinationsOthersHold()
-    {
-        OtherClient other;
-        other.GrabKey(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1, '2');
-        DemoHost host(temp.filePath(QStringLiteral("taken.ini")), temp.filePath(QStringLiteral("shots")));
-        QCOMPARE(host.Start(library), QString());
-        HotkeyBinder* binder = host.Binder();
-        QCOMPARE(binder->StatusOf(QStringLiteral("presetFullScreen")), HotkeyBinder::Binding::Taken);
-        QCOMPARE(binder->StatusOf(QStringLiteral("presetMeeting")), HotkeyBinder::Binding::Bound);
-
-        Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
-        {
-            ControlWindow controls(host, languages);
-            const QString log = controls.findChild<QPlainTextEdit*>(QStringLiteral("log"))->toPlainText();
-            QVERIFY2(log.contains(QLatin1String("held by another program")) && log.contains("presetFullScreen"),
-                     qPrintable(log));
-            // One of our own ids cannot take what another id holds either.
-            host.Hotkeys().SetHotkeyForFastPreset("presetTutorial", "Ctrl+Alt+1");
-            QCOMPARE(binder->StatusOf(QStringLiteral("presetTutorial")), HotkeyBinder::Binding::Taken);
-        }
-        host.Hotkeys().SetHotkeyForFastPreset("presetFullScreen", "Ctrl+Alt+8");
-        QCOMPARE(binder->StatusOf(QStringLiteral("presetFullScreen")), HotkeyBinder::Binding::Bound);
-        host.Shutdown();
-    }
-
-    // Typing a combination the demo itself grabbed must reach the editor, to be refused there.
-    void editorGetsGrabbedCombinations()
-    {
-        DemoHost host(temp.filePath(QStringLiteral("editor.ini")), temp.filePath(QStringLiteral("shots")));
-        QCOMPARE(host.Start(library), QString());
-        host.Activate(true);
         Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
         {
             ControlWindow controls(host, languages);
@@ -259,25 +219,52 @@ private slots:
             auto* message = controls.findChild<QLabel*>(QStringLiteral("hotkeyMessage"));
             edit->setFocus();
             QTRY_VERIFY(edit->hasFocus());
-
-            OtherClient keyboard;
-            keyboard.Type({ControlL, ShiftL}, 'a');
+            keyboard.Type({ControlL, ShiftL, 'a'});
             QTRY_VERIFY(message->isVisible());
-            QVERIFY2(message->text().contains(QLatin1String("Start or stop audio recording")),
-                     qPrintable(message->text()));
+            QVERIFY2(message->text().contains("Start or stop audio recording"), qPrintable(message->text()));
             QCOMPARE(Count(QStringLiteral("Handler::StartAudioRecord")), 0);
-
             // The editor done, the combination is global again.
             QVERIFY(!edit->hasFocus());
-            keyboard.Type({ControlL, ShiftL}, 'a');
+            keyboard.Type({ControlL, ShiftL, 'a'});
             QTRY_COMPARE(Count(QStringLiteral("Handler::StartAudioRecord")), 1);
         }
         host.Shutdown();
     }
 
+    // Another program holds the full-screen preset's Ctrl+Alt+2, and starts a tray after the demo.
+    void startsBesideOtherPrograms()
+    {
+        OtherClient other;
+        other.GrabKey(XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1, '2');
+        DemoHost host(temp.filePath(QStringLiteral("taken.ini")), temp.filePath(QStringLiteral("shots")));
+        QCOMPARE(host.Start(library), QString());
+        HotkeyBinder* binder = host.Binder();
+        QCOMPARE(binder->StatusOf(QStringLiteral("presetFullScreen")), HotkeyBinder::Binding::Taken);
+        QCOMPARE(binder->StatusOf(QStringLiteral("presetMeeting")), HotkeyBinder::Binding::Bound);
+        Languages languages({QStringLiteral(ORB_TEST_TRANSLATIONS_DIR)});
+        {
+            ControlWindow controls(host, languages);
+            const QString log = controls.findChild<QPlainTextEdit*>(QStringLiteral("log"))->toPlainText();
+            QVERIFY2(log.contains("held by another program") && log.contains("presetFullScreen"), qPrintable(log));
+        }
+        // One of our own ids cannot take what another id holds either.
+        host.Hotkeys().SetHotkeyForFastPreset("presetTutorial", "Ctrl+Alt+1");
+        QCOMPARE(binder->StatusOf(QStringLiteral("presetTutorial")), HotkeyBinder::Binding::Taken);
+        host.Hotkeys().SetHotkeyForFastPreset("presetFullScreen", "Ctrl+Alt+8");
+        QCOMPARE(binder->StatusOf(QStringLiteral("presetFullScreen")), HotkeyBinder::Binding::Bound);
+
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        QVERIFY(!host.TrayIcon().GetSystemTrayIcon());
+        other.Own("_NET_SYSTEM_TRAY_S0");
+        QTRY_VERIFY_WITH_TIMEOUT(host.TrayIcon().GetSystemTrayIcon(), 10000);
+        QCOMPARE(host.TrayIcon().GetSystemTrayIcon()->toolTip(), QStringLiteral("Orb launcher demo"));
+        QCOMPARE(host.TrayIcon().GetSystemTrayIcon()->contextMenu(), host.TrayMenu());
+        host.Shutdown();
+    }
+
     void redocksWhenTheScreenChanges()
     {
-        QVERIFY2(Randr({}), "xrandr cannot talk to the display");
+        QVERIFY2(Run("xrandr", {}), "xrandr cannot talk to the display");
         QFile style(QStringLiteral(":/orb-launcher.qss"));
         QVERIFY(style.open(QIODevice::ReadOnly));
         qApp->setStyleSheet(QString::fromUtf8(style.readAll()));
@@ -289,35 +276,20 @@ private slots:
         QTRY_COMPARE(panel->geometry().right(), screen->geometry().right());
 
         // Smaller, as a laptop on its own display after a projector: the panel follows the edge.
-        QVERIFY(Randr({"--newmode", "1024x640", "0", "1024", "0", "0", "0", "640", "0", "0", "0"}));
-        QVERIFY(Randr({"--addmode", "screen", "1024x640"}));
-        QVERIFY(Randr({"--output", "screen", "--mode", "1024x640", "--fb", "1024x640"}));
+        QVERIFY(Run("xrandr", {"--newmode", "1024x640", "0", "1024", "0", "0", "0", "640", "0", "0", "0"}));
+        QVERIFY(Run("xrandr", {"--addmode", "screen", "1024x640"}));
+        QVERIFY(Run("xrandr", {"--output", "screen", "--mode", "1024x640", "--fb", "1024x640"}));
         QTRY_COMPARE(screen->geometry().width(), 1024);
         QTRY_COMPARE(panel->geometry().right(), 1023);
         QVERIFY(screen->geometry().contains(panel->geometry()));
 
         // Larger again: docked, not left floating in the middle.
-        QVERIFY(Randr({"--output", "screen", "--mode", "1280x800", "--fb", "1280x800"}));
+        QVERIFY(Run("xrandr", {"--output", "screen", "--mode", "1280x800", "--fb", "1280x800"}));
         QTRY_COMPARE(screen->geometry().width(), 1280);
         QTRY_COMPARE(panel->geometry().right(), 1279);
         QVERIFY(Zarvo::Host::CallRecord::Calls().contains(QStringLiteral("Demo::Redock")));
         host.Shutdown();
         qApp->setStyleSheet(QString());
-    }
-
-    void showsTrayIconOnceATrayStarts()
-    {
-        DemoHost host(temp.filePath(QStringLiteral("tray.ini")), temp.filePath(QStringLiteral("shots")));
-        QCOMPARE(host.Start(library), QString());
-        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
-        QVERIFY(!host.TrayIcon().GetSystemTrayIcon());
-
-        OtherClient tray;
-        tray.ActAsTray();
-        QTRY_VERIFY_WITH_TIMEOUT(host.TrayIcon().GetSystemTrayIcon(), 10000);
-        QCOMPARE(host.TrayIcon().GetSystemTrayIcon()->toolTip(), QStringLiteral("Orb launcher demo"));
-        QCOMPARE(host.TrayIcon().GetSystemTrayIcon()->contextMenu(), host.TrayMenu());
-        host.Shutdown();
     }
 
     void recordsScreenAudioAndWebcam_data()
@@ -354,24 +326,18 @@ private slots:
             {int(Recorder::Kind::Screen), &DemoHandler::StartRecord},
             {int(Recorder::Kind::Audio), &DemoHandler::StartAudioRecord},
             {int(Recorder::Kind::Webcam), &DemoHandler::StartWebCameraRecord}};
-        const auto ask = [&](int which)
-        {
-            (host.Handler().*start.value(which))();
-        };
-
-        ask(kind);
+        (host.Handler().*start.value(kind))();
         QVERIFY(recorder->IsRecording());
         QTRY_VERIFY(host.RecordingStatus().startsWith(
             QStringLiteral("Recording %1 ").arg(Recorder::KindName(Recorder::Kind(kind)))));
-        ask(other);
+        (host.Handler().*start.value(other))();
         QVERIFY(Zarvo::Host::CallRecord::Calls().contains(
             QStringLiteral("Recorder::Refused(%1)").arg(Recorder::KindId(Recorder::Kind(other)))));
         QTRY_VERIFY_WITH_TIMEOUT(recorder->ElapsedMs() >= 1200, 5000);
         // The same button or hotkey stops it.
-        ask(kind);
+        (host.Handler().*start.value(kind))();
         QCOMPARE(finished.size(), 1);
         const QString file = finished.at(0).at(0).toString();
-        QVERIFY2(!file.isEmpty(), qPrintable(Zarvo::Host::CallRecord::Calls().join(QLatin1Char('\n'))));
         QCOMPARE(host.RecordingStatus(), QString());
 
         const QJsonObject probe = Probe(file);
@@ -404,7 +370,7 @@ private slots:
 
         {
             OtherClient compositor;
-            compositor.ActAsCompositor();
+            compositor.Own("_NET_WM_CM_S0");
             QTRY_VERIFY(window.mask().isEmpty());
         }
         // Its connection gone, the compositor's selection is free again.
