@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -121,28 +122,22 @@ private slots:
     {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<int>("minimumDark");
-
         // A compacted panel is a 22 x 110 tail; dialogs are a few hundred pixels each way.
-        for (const char* edge : {"right", "left", "top", "bottom"})
+        QMap<QString, int> sights{
+            {"panel-right-additional", 8000}, {"menu-tray", 30000}, {"menu-tray-de", 30000}, {"menu-capture", 20000}};
+        for (const QString edge : {"right", "left", "top", "bottom"})
         {
-            QTest::newRow(qPrintable(QStringLiteral("%1 maximized").arg(edge)))
-                << QStringLiteral("panel-%1-maximized.png").arg(edge) << 8000;
-            QTest::newRow(qPrintable(QStringLiteral("%1 compacted").arg(edge)))
-                << QStringLiteral("panel-%1-compacted.png").arg(edge) << 1500;
+            sights.insert("panel-" + edge + "-maximized", 8000);
+            sights.insert("panel-" + edge + "-compacted", 1500);
         }
-        QTest::newRow("additional feature") << "panel-right-additional.png" << 8000;
-        for (const char* suffix : {"", "-de"})
+        for (const QString dialog : {"dialog-customization", "dialog-customization-selected", "feature-request-empty",
+                                     "feature-request", "thank-you"})
         {
-            for (const char* dialog : {"dialog-customization", "dialog-customization-selected", "feature-request-empty",
-                                       "feature-request", "thank-you"})
-            {
-                const QString name = QLatin1String(dialog) + QLatin1String(suffix) + QStringLiteral(".png");
-                QTest::newRow(qPrintable(name)) << name << 50000;
-            }
+            sights.insert(dialog, 50000);
+            sights.insert(dialog + "-de", 50000);
         }
-        QTest::newRow("tray menu") << "menu-tray.png" << 30000;
-        QTest::newRow("tray menu in German") << "menu-tray-de.png" << 30000;
-        QTest::newRow("capture menu") << "menu-capture.png" << 20000;
+        for (auto sight = sights.cbegin(); sight != sights.cend(); ++sight)
+            QTest::newRow(qPrintable(sight.key())) << sight.key() + ".png" << sight.value();
     }
 
     void tourPicturesEverySight()
