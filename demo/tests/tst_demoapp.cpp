@@ -99,8 +99,6 @@ private slots:
         QTest::newRow("screenshots under a file")
             << QStringList{"--settings", Path("s.ini"), "--screenshots", blocker + "/shots", "--tour", Path("t3")} << 2
             << QStringList{blocker + "/shots", "cannot be created"};
-        QTest::newRow("tour folder is a file")
-            << QStringList{"--settings", Path("s.ini"), "--tour", blocker} << 2 << QStringList{blocker};
         QTest::newRow("missing library") << safe + QStringList{"--library", missing} << 3
                                          << QStringList{missing, "does not exist"};
     }
