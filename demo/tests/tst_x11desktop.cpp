@@ -29,6 +29,7 @@
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVector>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -37,7 +38,6 @@
 
 #include <cstdlib>
 #include <initializer_list>
-#include <memory>
 #include <optional>
 
 using namespace OrbDemo;
@@ -294,18 +294,18 @@ private slots:
         Recorder* recorder = host.Handler().GetRecorder();
         QSignalSpy finished(recorder, &Recorder::Finished);
         // In the order of Recorder::Kind.
-        void (DemoHandler::*const start[])() = {&DemoHandler::StartRecord, &DemoHandler::StartAudioRecord,
-                                                &DemoHandler::StartWebCameraRecord};
-        (host.Handler().*start[kind])();
+        const QVector<void (DemoHandler::*)()> start{&DemoHandler::StartRecord, &DemoHandler::StartAudioRecord,
+                                                     &DemoHandler::StartWebCameraRecord};
+        (host.Handler().*start.at(kind))();
         QVERIFY(recorder->IsRecording());
         QTRY_VERIFY(host.RecordingStatus().startsWith(
             QStringLiteral("Recording %1 ").arg(Recorder::KindName(Recorder::Kind(kind)))));
-        (host.Handler().*start[other])();
+        (host.Handler().*start.at(other))();
         QVERIFY(Zarvo::Host::CallRecord::Calls().contains(
             QStringLiteral("Recorder::Refused(%1)").arg(Recorder::KindId(Recorder::Kind(other)))));
         QTRY_VERIFY_WITH_TIMEOUT(recorder->ElapsedMs() >= 1200, 5000);
         // The same button or hotkey stops it.
-        (host.Handler().*start[kind])();
+        (host.Handler().*start.at(kind))();
         QCOMPARE(finished.size(), 1);
         const QString file = finished.at(0).at(0).toString();
         QCOMPARE(host.RecordingStatus(), QString());
